@@ -1,0 +1,282 @@
+#include "appmanager.h"
+
+#include "bugsplatproxy.h"
+#include "cutesettings.h"
+#include "xapplication.h"
+
+#include "spdlog_qt"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QFont>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <QSysInfo>
+#include <QWidget>
+
+#include <array>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kOrganization = "Zelvani";
+constexpr const char* kDomain = "zelvani.org";
+constexpr const char* kApplication = "Zelvani Voice Changer";
+constexpr const char* kVersion = "3.1.0";
+
+struct Rgb
+{
+    int red, green, blue;
+};
+
+constexpr std::array<Rgb, AppManager::ThemeColorCount> kThemeColors = {{
+    {23, 25, 40},
+    {40, 40, 59},
+    {44, 44, 63},
+    {255, 255, 255},
+    {151, 151, 151},
+    {205, 205, 205},
+    {213, 100, 253},
+    {237, 123, 67},
+    {148, 95, 238},
+    {235, 52, 52},
+}};
+
+constexpr FontEntry kLatinFont = {"Calibri", 11, 18, 16};
+constexpr FontEntry kChineseJapaneseFont = {"Microsoft Yahei", 9, 16, 14};
+constexpr FontEntry kKoreanFont = {"Malgun Gothic", 9, 16, 14};
+
+// Metric-compatible families shipped by Linux distributions.
+constexpr std::array<std::array<const char*, 2>, 3> kFontSubstitutes = {{
+    {"Calibri", "Carlito"},
+    {"Microsoft Yahei", "Noto Sans CJK SC"},
+    {"Malgun Gothic", "Noto Sans CJK KR"},
+}};
+
+int g_signalPipe[2] = {-1, -1};
+
+void onQuitSignal(int)
+{
+    const char byte = 1;
+    const ssize_t ignored = ::write(g_signalPipe[1], &byte, 1);
+    (void)ignored;
+}
+
+} // namespace
+
+struct AppManager::Private
+{
+    FontEntry font = kLatinFont;
+    std::array<QColor, ThemeColorCount> colors;
+    QSocketNotifier* signalNotifier = nullptr;
+    bool keepingAwake = false;
+
+    void keepAwake()
+    {
+        // The session's screen-saver service also holds off idle suspend.
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            return;
+        QDBusInterface screenSaver(QStringLiteral("org.freedesktop.ScreenSaver"),
+                                   QStringLiteral("/org/freedesktop/ScreenSaver"),
+                                   QStringLiteral("org.freedesktop.ScreenSaver"), bus);
+        if (!screenSaver.isValid())
+            return;
+        const QDBusReply<uint> cookie =
+            screenSaver.call(QStringLiteral("Inhibit"), QCoreApplication::applicationName(),
+                             QStringLiteral("Real-time voice processing"));
+        keepingAwake = cookie.isValid();
+    }
+};
+
+AppManager::AppManager() : d(std::make_unique<Private>()) {}
+
+AppManager::~AppManager() = default;
+
+AppManager* AppManager::instance()
+{
+    static AppManager* manager = new AppManager;
+    return manager;
+}
+
+void AppManager::applyProcessIdentity()
+{
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganization));
+    QCoreApplication::setOrganizationDomain(QString::fromLatin1(kDomain));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+}
+
+void AppManager::initialize()
+{
+    applyProcessIdentity();
+
+    for (int i = 0; i < ThemeColorCount; ++i)
+        d->colors[i] = QColor(kThemeColors[i].red, kThemeColors[i].green, kThemeColors[i].blue, 255);
+
+    for (const auto& substitute : kFontSubstitutes)
+        QFont::insertSubstitution(QString::fromLatin1(substitute[0]), QString::fromLatin1(substitute[1]));
+    d->font = fontEntry(CuteSettings::instance()->value(QStringLiteral("Language"), 0, Native).toInt());
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setFont(QFont(fontFamily(), d->font.applicationSize));
+
+    const QString logFolder = CuteSettings::logPath();
+    InitSpdLogW(L"AppLog.log", logFolder.toStdWString().c_str());
+
+    qputenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING", "1");
+
+    const QString application = QCoreApplication::applicationName();
+    const QString version = QCoreApplication::applicationVersion();
+    BugSplatProxy::instance()->setup(QStringLiteral("%1/%2_v%3.dmp").arg(logFolder, application, version),
+                                     logFolder, QStringLiteral("Dozovo_Dev"), application, version,
+                                     QString());
+
+    d->keepAwake();
+}
+
+void AppManager::finishStart()
+{
+    const QString system = systemDescription();
+    LogInfo(QStringLiteral("System: %1").arg(system));
+    BugSplatProxy::instance()->setDefaultUserDescription(system);
+}
+
+QString AppManager::fontFamily() const
+{
+    return QString::fromLatin1(d->font.family);
+}
+
+int AppManager::applicationFontSize() const
+{
+    return d->font.applicationSize;
+}
+
+int AppManager::largeFontSize() const
+{
+    return d->font.largeSize;
+}
+
+int AppManager::mediumFontSize() const
+{
+    return d->font.mediumSize;
+}
+
+QColor AppManager::color(int index) const
+{
+    if (index < 0 || index >= ThemeColorCount)
+        return {};
+    return d->colors[index];
+}
+
+QString AppManager::imagePath(const QString& name)
+{
+    return QStringLiteral(":/images/%1").arg(name);
+}
+
+FontEntry AppManager::fontEntry(int language)
+{
+    switch (language) {
+    case 1: // Chinese (Simplified)
+    case 2: // Chinese (Traditional)
+    case 8: // Japanese
+        return kChineseJapaneseFont;
+    case 11: // Korean
+        return kKoreanFont;
+    default:
+        return kLatinFont;
+    }
+}
+
+QString AppManager::systemDescription()
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(QSysInfo::prettyProductName(), QSysInfo::buildCpuArchitecture(),
+             QSysInfo::currentCpuArchitecture());
+}
+
+void AppManager::onLanguageChanged(int language)
+{
+    const FontEntry entry = fontEntry(language);
+    if (QLatin1String(entry.family) == fontFamily())
+        return;
+    d->font = entry;
+    QApplication::setFont(QFont(fontFamily(), entry.applicationSize));
+
+    auto* app = qobject_cast<XApplication*>(QCoreApplication::instance());
+    QWidget* window = app ? app->currentWindow() : nullptr;
+    if (!window)
+        return;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets) {
+        QFont font = widget->font();
+        font.setFamily(fontFamily());
+        widget->setFont(font);
+    }
+}
+
+void AppManager::raiseWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    if (!window->isHidden() && !window->isMinimized()) {
+        window->activateWindow();
+    } else if (!window->isMinimized()) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    } else {
+        window->show();
+        window->activateWindow();
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->raise();
+    }
+}
+
+void AppManager::restoreCurrentWindow()
+{
+    auto* app = qobject_cast<XApplication*>(QCoreApplication::instance());
+    QWidget* window = app ? app->currentWindow() : nullptr;
+    if (!window || !window->isMinimized())
+        return;
+    window->showNormal();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        window->move(available.left() + (available.width() - window->width()) / 2,
+                     available.top() + (available.height() - window->height()) / 2);
+    }
+}
+
+void AppManager::quitOnSignals()
+{
+    if (d->signalNotifier || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return;
+    d->signalNotifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(d->signalNotifier, &QSocketNotifier::activated, this, [this] {
+        LogInfo("[App] quit requested by signal");
+        quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void AppManager::quit()
+{
+    CuteSettings* settings = CuteSettings::instance();
+    if (settings->value(QStringLiteral("AppFirstCycle"), true, Native).toBool())
+        settings->setValue(QStringLiteral("AppFirstCycle"), false, Native);
+    LogInfo("App quit");
+    SpdLogFlush();
+    // No destructors run after this, so the single-instance block is given up here.
+    if (auto* app = qobject_cast<XApplication*>(QCoreApplication::instance()))
+        app->releaseInstance();
+    ::_exit(0);
+}

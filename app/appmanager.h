@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+#include <memory>
+
+class QWidget;
+
+// Font family and point sizes that go with a language.
+struct FontEntry
+{
+    const char* family;
+    int applicationSize;
+    int largeSize;
+    int mediumSize;
+};
+
+// The process identity, the shared look of all screens (fonts, theme colours,
+// image paths) and the start-up and quit sequences.
+class AppManager : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(AppManager)
+
+public:
+    static constexpr int ThemeColorCount = 10;
+
+    static AppManager* instance();
+
+    // Organisation, domain, application name and version. Set before anything
+    // reads settings or builds the single-instance key, which derive from them.
+    static void applyProcessIdentity();
+
+    // Identity, theme, fonts, logging, crash reporting, keeping the system awake.
+    void initialize();
+
+    // The end of start-up: logs the system line and hands it to crash reports.
+    void finishStart();
+
+    QString fontFamily() const;
+    int applicationFontSize() const;
+    int largeFontSize() const;
+    int mediumFontSize() const;
+    QColor color(int index) const;
+
+    static QString imagePath(const QString& name);
+    static FontEntry fontEntry(int language);
+    static QString systemDescription();
+
+    // Applies the font of `language` when its family differs from the current one.
+    void onLanguageChanged(int language);
+    // Brings `window` to the front, restoring it when minimised.
+    static void raiseWindow(QWidget* window);
+    // Shows the current window in its normal state, centred, when it is minimised.
+    static void restoreCurrentWindow();
+
+    // Ends the process on SIGINT and SIGTERM through the quit sequence.
+    void quitOnSignals();
+    // The orderly quit: persist, log "App quit", flush the log, end with code 0.
+    [[noreturn]] void quit();
+
+private:
+    AppManager();
+    ~AppManager() override;
+
+    struct Private;
+    std::unique_ptr<Private> d;
+};

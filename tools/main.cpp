@@ -1,0 +1,9 @@
+#include "cli.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    return cli::run(QCoreApplication::arguments().mid(1), stdout, stderr);
+}
