@@ -183,6 +183,8 @@ void TestCrashReport::crashLeavesReport_data()
                                    << "recurseWithoutEnd";
     QTest::newRow("thread-segv") << "thread-segv" << SIGSEGV << crashreport::cause::InvalidMemoryAccess
                                  << "crashWithNullWrite";
+    QTest::newRow("thread-stackoverflow")
+        << "thread-stackoverflow" << SIGSEGV << crashreport::cause::StackOverflow << "recurseWithoutEnd";
 }
 
 void TestCrashReport::crashLeavesReport()
@@ -214,8 +216,8 @@ void TestCrashReport::crashLeavesReport()
     QVERIFY2(report.stack.count(QRegularExpression(QStringLiteral("\n#\\d+ "))) >= 3,
              qPrintable(report.stack));
     QVERIFY2(report.stack.contains(frame), qPrintable(report.stack));
-    const bool onWorker = kind == QLatin1String("thread-segv");
-    if (kind != QLatin1String("stackoverflow"))
+    const bool onWorker = kind.startsWith(QLatin1String("thread-"));
+    if (!kind.endsWith(QLatin1String("stackoverflow")))
         QCOMPARE(report.stack.contains(QLatin1String("(main+")), !onWorker);
     const QString thread = report.header.value(crashreport::format::Thread);
     QCOMPARE(thread.startsWith(QString::number(result.pid) + QLatin1Char(' ')), !onWorker);

@@ -2,11 +2,13 @@
 //
 //   crash_probe <log folder> <kind>
 //
-// kind: segv, abort, terminate, badalloc, stackoverflow, thread-segv, or
+// kind: segv, abort, terminate, badalloc, stackoverflow, thread-segv,
+// thread-stackoverflow, or
 // start (a normal start: waits for the upload of a pending report, if any).
 
 #include "crash_probe.h"
 #include "bugsplatproxy.h"
+#include "crashreport.h"
 #include "spdlogcore.h"
 
 #include <QCoreApplication>
@@ -68,6 +70,16 @@ __attribute__((noinline)) void crashOnWorkerThread()
     worker.join();
 }
 
+__attribute__((noinline)) void overflowOnWorkerThread()
+{
+    std::thread worker([] {
+        pthread_setname_np(pthread_self(), crashprobe::WorkerName);
+        crashreport::prepareThread();
+        recurseWithoutEnd(0);
+    });
+    worker.join();
+}
+
 namespace {
 
 bool crash(const QByteArray& kind)
@@ -84,6 +96,8 @@ bool crash(const QByteArray& kind)
         recurseWithoutEnd(0);
     else if (kind == "thread-segv")
         crashOnWorkerThread();
+    else if (kind == "thread-stackoverflow")
+        overflowOnWorkerThread();
     else
         return false;
     return true;

@@ -87,6 +87,11 @@ using Filter = void (*)(const CrashContext& context);
 // True when a debugger (or any tracer) is attached to this process.
 bool underDebugger();
 
+// Gives the calling thread its own alternate signal stack, so a stack overflow
+// on it is reported too (installFilter does this for its own thread). Threads
+// with deep stacks, such as the audio threads, call it when they start.
+void prepareThread();
+
 // Routes std::terminate, failed operator new and SIGABRT into the one fatal
 // path. They end the process with SIGABRT.
 void routeFatalErrors();

@@ -42,7 +42,6 @@ constexpr unsigned kFilterSeconds = 10;
 std::atomic<Filter> g_filter{nullptr};
 std::atomic<long> g_handlingThread{0};
 std::atomic<Sender*> g_sender{nullptr};
-bool g_alternateStackInstalled = false;
 
 std::size_t length(const char* text)
 {
@@ -229,26 +228,44 @@ void catchSignal(int signal)
     sigaction(signal, &action, nullptr);
 }
 
-void installAlternateStack()
+// The calling thread's alternate signal stack, given back when the thread ends.
+class AlternateStack
 {
-    if (g_alternateStackInstalled)
-        return;
-    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    void* memory = mmap(nullptr, kAlternateStackBytes + page, PROT_READ | PROT_WRITE,
-                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED)
-        return;
-    // A guard page below, so an overflow of the handler itself faults cleanly.
-    mprotect(memory, page, PROT_NONE);
-    stack_t stack = {};
-    stack.ss_sp = static_cast<char*>(memory) + page;
-    stack.ss_size = kAlternateStackBytes;
-    if (sigaltstack(&stack, nullptr) != 0) {
-        munmap(memory, kAlternateStackBytes + page);
-        return;
+public:
+    AlternateStack()
+    {
+        m_page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        void* memory = mmap(nullptr, kAlternateStackBytes + m_page, PROT_READ | PROT_WRITE,
+                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED)
+            return;
+        // A guard page below, so an overflow of the handler itself faults cleanly.
+        mprotect(memory, m_page, PROT_NONE);
+        stack_t stack = {};
+        stack.ss_sp = static_cast<char*>(memory) + m_page;
+        stack.ss_size = kAlternateStackBytes;
+        if (sigaltstack(&stack, nullptr) != 0) {
+            munmap(memory, kAlternateStackBytes + m_page);
+            return;
+        }
+        m_memory = memory;
     }
-    g_alternateStackInstalled = true;
-}
+    ~AlternateStack()
+    {
+        if (!m_memory)
+            return;
+        stack_t disable = {};
+        disable.ss_flags = SS_DISABLE;
+        sigaltstack(&disable, nullptr);
+        munmap(m_memory, kAlternateStackBytes + m_page);
+    }
+    AlternateStack(const AlternateStack&) = delete;
+    AlternateStack& operator=(const AlternateStack&) = delete;
+
+private:
+    void* m_memory = nullptr;
+    std::size_t m_page = 0;
+};
 
 struct LinuxDirent64
 {
@@ -276,6 +293,11 @@ std::string unescape(const std::string& value)
 }
 
 } // namespace
+
+void prepareThread()
+{
+    static thread_local AlternateStack stack;
+}
 
 bool underDebugger()
 {
@@ -319,7 +341,7 @@ void installFilter(Filter filter)
     // not inside the handler.
     void* frame[1];
     backtrace(frame, 1);
-    installAlternateStack();
+    prepareThread();
     for (int signal : kFatalSignals)
         catchSignal(signal);
 }
