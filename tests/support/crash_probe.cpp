@@ -25,7 +25,7 @@
 
 __attribute__((noinline, no_sanitize("undefined"))) void crashWithNullWrite()
 {
-    int* volatile target = nullptr;
+    volatile int* volatile target = nullptr;
     *target = 42;
 }
 
