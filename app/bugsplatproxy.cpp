@@ -61,7 +61,8 @@ void unhandledExceptionFilter(const crashreport::CrashContext& context)
     out.text(format::Signal).text(": ").number(context.signal);
     out.text(" (").text(crashreport::signalName(context.signal)).text(")\n");
     out.text(format::Cause).text(": ").text(context.cause).text("\n");
-    if (context.address || context.signal == SIGSEGV || context.signal == SIGBUS) {
+    const bool fault = context.cause != crashreport::cause::SentByAnotherProcess;
+    if (context.address || (fault && (context.signal == SIGSEGV || context.signal == SIGBUS))) {
         const auto address = reinterpret_cast<std::uintptr_t>(context.address);
         out.text(format::Address).text(": ").hex(address).text("\n");
     }

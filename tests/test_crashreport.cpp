@@ -151,6 +151,7 @@ private slots:
     void crashLeavesReport_data();
     void crashLeavesReport();
     void nextCrashOverwritesReport();
+    void signalFromAnotherProcessIsNamedSo();
     void unwritableDumpPathStillEndsBySignal();
     void debuggerAttachedLeavesHandlersUninstalled();
     void guardBytesAreCommittedUntilReleased();
@@ -272,6 +273,26 @@ void TestCrashReport::nextCrashOverwritesReport()
     QVERIFY(report.size() < firstSize * 2);
     QCOMPARE(QFileInfo(folder.dump()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
              QFile::Permissions());
+}
+
+void TestCrashReport::signalFromAnotherProcessIsNamedSo()
+{
+    LogFolder folder;
+    QVERIFY(folder.isValid());
+    QProcess probe;
+    probe.setProcessEnvironment(environmentWithoutServer());
+    probe.start(QStringLiteral(CRASH_PROBE), {folder.path(), QStringLiteral("wait")});
+    QVERIFY(probe.waitForStarted());
+    QTRY_VERIFY(folder.log().contains(QLatin1String("[CrashReport]")));
+    ::kill(static_cast<pid_t>(probe.processId()), SIGSEGV);
+    QVERIFY(probe.waitForFinished(30000));
+    QCOMPARE(probe.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(probe.exitCode(), SIGSEGV);
+
+    const Report report = readReport(folder.dump());
+    QCOMPARE(report.header.value(crashreport::format::Cause),
+             QLatin1String(crashreport::cause::SentByAnotherProcess));
+    QVERIFY(!report.header.contains(crashreport::format::Address));
 }
 
 void TestCrashReport::unwritableDumpPathStillEndsBySignal()

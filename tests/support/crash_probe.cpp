@@ -3,7 +3,7 @@
 //   crash_probe <log folder> <kind>
 //
 // kind: segv, abort, terminate, badalloc, stackoverflow, thread-segv,
-// thread-stackoverflow, or
+// thread-stackoverflow, wait (for a signal from outside), or
 // start (a normal start: waits for the upload of a pending report, if any).
 
 #include "crash_probe.h"
@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdlib>
 #include <pthread.h>
 #include <stdexcept>
@@ -98,6 +99,8 @@ bool crash(const QByteArray& kind)
         crashOnWorkerThread();
     else if (kind == "thread-stackoverflow")
         overflowOnWorkerThread();
+    else if (kind == "wait")
+        std::this_thread::sleep_for(std::chrono::seconds(60));
     else
         return false;
     return true;

@@ -68,6 +68,7 @@ inline constexpr char ArithmeticError[] = "arithmetic error";
 inline constexpr char IllegalInstruction[] = "illegal instruction";
 inline constexpr char Trap[] = "trap";
 inline constexpr char BadSystemCall[] = "bad system call";
+inline constexpr char SentByAnotherProcess[] = "sent by another process";
 } // namespace cause
 
 // What ended the process, handed to the installed filter on the faulting thread.

@@ -200,6 +200,10 @@ const char* causeOfSignal(int signal, const void* address, const void* context)
 
 void onFatalSignal(int signal, siginfo_t* info, void* ucontext)
 {
+    // kill(1) and friends: no fault, and si_addr holds the sender's pid.
+    if (info && info->si_code <= 0 && info->si_pid != getpid()) {
+        fatal({signal, cause::SentByAnotherProcess, nullptr, currentThreadId(), ucontext, nullptr});
+    }
     const bool hasFaultAddress =
         signal == SIGSEGV || signal == SIGBUS || signal == SIGFPE || signal == SIGILL;
     const void* address = (hasFaultAddress && info) ? info->si_addr : nullptr;
