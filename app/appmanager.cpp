@@ -8,8 +8,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
 #include <QFont>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -77,19 +76,20 @@ struct AppManager::Private
 
     void keepAwake()
     {
-        // The session's screen-saver service also holds off idle suspend.
+        // The session's screen-saver service also holds off idle suspend. The
+        // inhibition lasts as long as this process's bus connection.
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected())
             return;
-        QDBusInterface screenSaver(QStringLiteral("org.freedesktop.ScreenSaver"),
-                                   QStringLiteral("/org/freedesktop/ScreenSaver"),
-                                   QStringLiteral("org.freedesktop.ScreenSaver"), bus);
-        if (!screenSaver.isValid())
-            return;
-        const QDBusReply<uint> cookie =
-            screenSaver.call(QStringLiteral("Inhibit"), QCoreApplication::applicationName(),
-                             QStringLiteral("Real-time voice processing"));
-        keepingAwake = cookie.isValid();
+        QDBusMessage inhibit = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("/org/freedesktop/ScreenSaver"),
+            QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("Inhibit"));
+        inhibit << QCoreApplication::applicationName() << QStringLiteral("Real-time voice processing");
+        const QDBusMessage reply = bus.call(inhibit, QDBus::Block, 2000);
+        keepingAwake = reply.type() == QDBusMessage::ReplyMessage;
+        if (!keepingAwake)
+            LogInfo(QStringLiteral("[App] the session may sleep while the program runs: %1")
+                        .arg(reply.errorMessage()));
     }
 };
 
@@ -264,8 +264,8 @@ void AppManager::quitOnSignals()
     action.sa_handler = onQuitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }
 
 void AppManager::quit()

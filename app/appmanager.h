@@ -55,7 +55,7 @@ public:
     // Shows the current window in its normal state, centred, when it is minimised.
     static void restoreCurrentWindow();
 
-    // Ends the process on SIGINT and SIGTERM through the quit sequence.
+    // Ends the process on SIGINT, SIGTERM and SIGHUP through the quit sequence.
     void quitOnSignals();
     // The orderly quit: persist, log "App quit", flush the log, end with code 0.
     [[noreturn]] void quit();
