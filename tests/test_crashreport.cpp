@@ -16,8 +16,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <sys/ptrace.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -153,7 +151,6 @@ private slots:
     void nextCrashOverwritesReport();
     void signalFromAnotherProcessIsNamedSo();
     void unwritableDumpPathStillEndsBySignal();
-    void debuggerAttachedLeavesHandlersUninstalled();
     void guardBytesAreCommittedUntilReleased();
 
     void pendingReportIsUploadedAndMarkedSent();
@@ -307,67 +304,6 @@ void TestCrashReport::unwritableDumpPathStillEndsBySignal()
     QCOMPARE(result.code, SIGSEGV);
     QVERIFY(QFileInfo(folder.dump()).isDir());
     QVERIFY(folder.log().contains(QLatin1String("bugsplat::unhandledExceptionFilter")));
-}
-
-void TestCrashReport::debuggerAttachedLeavesHandlersUninstalled()
-{
-    LogFolder folder;
-    QVERIFY(folder.isValid());
-
-    // The probe runs traced by this process, which passes every signal on.
-    // Sanitizers would catch the fault themselves; let the default action happen.
-    QProcessEnvironment environment = environmentWithoutServer();
-    const QString asanOptions = environment.value(QStringLiteral("ASAN_OPTIONS"));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       asanOptions + (asanOptions.isEmpty() ? "" : ":") + QStringLiteral("handle_segv=0"));
-    QList<QByteArray> entries;
-    std::vector<char*> envp;
-    for (const QString& entry : environment.toStringList())
-        entries << entry.toLocal8Bit();
-    for (QByteArray& entry : entries)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    const QByteArray probe = CRASH_PROBE;
-    const QByteArray folderArgument = QFile::encodeName(folder.path());
-    char* argv[] = {const_cast<char*>(probe.constData()), const_cast<char*>(folderArgument.constData()),
-                    const_cast<char*>("segv"), nullptr};
-
-    constexpr int kTraceRefused = 77;
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
-            _exit(kTraceRefused);
-        execve(argv[0], argv, envp.data());
-        _exit(127);
-    }
-
-    int status = 0;
-    bool execStopSeen = false;
-    for (;;) {
-        if (waitpid(child, &status, 0) < 0) {
-            if (errno == EINTR)
-                continue;
-            QFAIL("waitpid failed");
-        }
-        if (!WIFSTOPPED(status))
-            break;
-        int pass = WSTOPSIG(status);
-        if (pass == SIGTRAP && !execStopSeen) {
-            execStopSeen = true;
-            pass = 0;
-        }
-        ptrace(PTRACE_CONT, child, nullptr, reinterpret_cast<void*>(static_cast<long>(pass)));
-    }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kTraceRefused)
-        QSKIP("tracing a child process is not permitted here");
-
-    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
-    QCOMPARE(WTERMSIG(status), SIGSEGV);
-    QVERIFY(!QFileInfo::exists(folder.dump()));
-    const QString log = folder.log();
-    QVERIFY2(log.contains(QLatin1String("[CrashReport] debugger attached")), qPrintable(log));
-    QVERIFY(!log.contains(QLatin1String("bugsplat::unhandledExceptionFilter")));
 }
 
 void TestCrashReport::guardBytesAreCommittedUntilReleased()

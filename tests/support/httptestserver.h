@@ -22,7 +22,7 @@ public:
         QByteArray method;
         QByteArray path;                       // with the query, as sent
         QHash<QByteArray, QByteArray> headers; // names in lower case
-        QByteArray body;                       // chunked bodies already joined
+        QByteArray body;
 
         QByteArray header(const QByteArray& name) const { return headers.value(name.toLower()); }
     };
