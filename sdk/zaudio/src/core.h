@@ -153,6 +153,7 @@ struct SystemImpl
     bool driversListed = false;
 
     std::vector<std::unique_ptr<ChannelImpl>> channelSlots;
+    std::size_t nextSlot = 0;
     std::vector<std::unique_ptr<SoundImpl>> sounds;
     std::vector<std::unique_ptr<DSPImpl>> dsps;
     GroupImpl master;

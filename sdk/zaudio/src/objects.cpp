@@ -140,9 +140,13 @@ Result Sound::getLength(unsigned* length, TimeUnit unit) const
 
 Result Sound::setMode(unsigned mode) const
 {
-    return with<SoundImpl>(id(), Kind::Sound, [&](SoundImpl* s, SystemImpl*) -> Result {
+    return with<SoundImpl>(id(), Kind::Sound, [&](SoundImpl* s, SystemImpl* system) -> Result {
         const unsigned loopBits = (mode & LoopNormal) ? LoopNormal : LoopOff;
         s->mode.store((s->mode.load() & ~(LoopOff | LoopNormal)) | loopBits);
+        if (s->stream) {
+            s->stream->setLoopHint(loopBits == LoopNormal);
+            system->streamsWake.notify_all();
+        }
         return Ok;
     });
 }
@@ -177,11 +181,16 @@ Result Sound::release() const
                 slot->ended.store(true);
                 playing = playing || slot->inGraph;
                 slot->inGraph = false;
-                slot->sound = nullptr;
             }
         }
+        // The mixer may still be reading a channel's sound until the graph
+        // without it is published; only then forget it.
         if (playing)
             system->publish();
+        for (const auto& slot : system->channelSlots) {
+            if (slot->sound == s)
+                slot->sound = nullptr;
+        }
         if (s->stream) {
             std::lock_guard<std::mutex> lock(system->streamsMutex);
             auto& streams = system->streams;

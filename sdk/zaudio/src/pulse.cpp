@@ -223,7 +223,6 @@ private:
             runThreadStartHook("zaudio-pulse");
             self->m_threadPrepared = true;
         }
-        setMixerThread(true);
         while (bytes > 0) {
             void* data = nullptr;
             size_t length = bytes;
@@ -233,7 +232,6 @@ private:
             pa_stream_write(stream, data, length, nullptr, 0, PA_SEEK_RELATIVE);
             bytes -= std::min(bytes, length);
         }
-        setMixerThread(false);
     }
 
     void fill(float* out, size_t frames)
@@ -241,7 +239,11 @@ private:
         const unsigned block = m_system->blockFrames;
         while (frames > 0) {
             if (m_left == 0) {
+                // Only the rendering: the client library around it allocates
+                // now and then (timing updates), which is not the mixer's doing.
+                setMixerThread(true);
                 m_system->renderBlock(m_block.data());
+                setMixerThread(false);
                 m_left = block;
             }
             const unsigned offset = block - m_left;

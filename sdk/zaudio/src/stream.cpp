@@ -185,7 +185,7 @@ bool Stream::decodeChunk()
     if (m_passDone) {
         // Decode the next pass ahead; the consumer decides at the boundary
         // whether it plays. A file that gave nothing is not read again.
-        if (m_lastPassEmpty)
+        if (m_lastPassEmpty || !m_loopHint.load(std::memory_order_relaxed))
             return false;
         startPass(0);
     }
@@ -316,6 +316,17 @@ unsigned Stream::pull(float* out, unsigned frames, bool loop, bool* ended)
         position += take;
         done += take;
         m_read.store(read, std::memory_order_release);
+    }
+    if (!loop && done == frames && !*ended) {
+        // A pass that ends exactly with this block ends now, not one block later.
+        const std::uint32_t head = m_boundaryRead.load(std::memory_order_relaxed);
+        if (head != m_boundaryWritten.load(std::memory_order_acquire)) {
+            const Boundary& b = m_boundaries[head % kBoundaries];
+            if (b.serial == m_consumerSerial && b.index == read) {
+                m_boundaryRead.store(head + 1, std::memory_order_release);
+                *ended = true;
+            }
+        }
     }
     m_position.store(position, std::memory_order_relaxed);
     return done;

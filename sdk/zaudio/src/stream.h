@@ -42,6 +42,9 @@ public:
 
     // API side.
     void requestSeek(std::uint64_t outputFrame);
+    // Whether the next pass is decoded ahead when one ends; the consumer
+    // still decides at the end of the pass with the loop mode of that moment.
+    void setLoopHint(bool loop) { m_loopHint.store(loop, std::memory_order_relaxed); }
     std::uint64_t position() const { return m_position.load(std::memory_order_relaxed); }
 
     // Consumer: writes up to `frames` frames of channels() floats to `out`.
@@ -90,6 +93,7 @@ private:
     std::atomic<std::uint64_t> m_servedTarget{0};
     std::uint32_t m_consumerSerial = 0;
     std::atomic<std::uint64_t> m_position{0};
+    std::atomic<bool> m_loopHint{false};
 
     // Producer state of the current pass.
     std::uint32_t m_producerSerial = 0;

@@ -607,6 +607,8 @@ Result System::getDriver(int* driverId) const
     if (!driverId)
         return ErrInvalidParam;
     SystemImpl* s = a.system;
+    if (!s->driversListed)
+        listDrivers(s);
     *driverId = 0;
     if (s->driver >= 0) {
         *driverId = s->driver;
@@ -667,6 +669,7 @@ Result System::createSound(const char* nameOrPath, unsigned mode, const CreateSo
         impl->channels = stream->channels();
         impl->rate = stream->sourceRate();
         impl->stream = std::move(stream);
+        impl->stream->setLoopHint(loopBits == LoopNormal);
     }
     impl->mode.store((mode & ~(LoopOff | LoopNormal)) | loopBits);
 
@@ -707,7 +710,8 @@ Result System::playSound(Sound sound, const ChannelGroup* group, bool paused, Ch
 
     // A stream plays on one channel at a time; playing it again restarts it.
     if (snd->isStream()) {
-        if (snd->streamChannel)
+        // Its last channel's slot may play another sound by now.
+        if (snd->streamChannel && snd->streamChannel->sound == snd)
             snd->streamChannel->ended.store(true);
         if (snd->streamPlayed) {
             snd->stream->requestSeek(0);
@@ -716,11 +720,15 @@ Result System::playSound(Sound sound, const ChannelGroup* group, bool paused, Ch
         snd->streamPlayed = true;
     }
     s->forgetEndedChannels();
+    // Slots are taken round-robin, so the handle of a channel that ended stays
+    // answerable for as long as possible before its slot is reused.
     ChannelImpl* slot = nullptr;
-    for (const auto& candidate : s->channelSlots) {
+    const std::size_t slotCount = s->channelSlots.size();
+    for (std::size_t i = 0; i < slotCount && !slot; ++i) {
+        ChannelImpl* candidate = s->channelSlots[(s->nextSlot + i) % slotCount].get();
         if (!candidate->inGraph) {
-            slot = candidate.get();
-            break;
+            slot = candidate;
+            s->nextSlot = (s->nextSlot + i + 1) % slotCount;
         }
     }
     if (!slot)
@@ -897,6 +905,8 @@ Result System::release() const
     s->dsps.clear();
     s->sounds.clear();
     s->channelSlots.clear();
+    for (auto* buffer : {&s->mix, &s->other, &s->scratch, &s->offlineBlock})
+        std::vector<float>().swap(*buffer);
     s->released = true;
     return Ok;
 }
