@@ -1,0 +1,191 @@
+// The mixer must never allocate. This counts heap allocations made on threads
+// while they render mixer blocks, with 32 streams playing and the API
+// reshaping the unit chain and the channels from another thread.
+
+#include "audiosignal.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <thread>
+
+namespace {
+
+std::atomic<long> g_allocations{0};
+std::atomic<long> g_mixerAllocations{0};
+std::atomic<long> g_mixerBlocks{0};
+
+// Runs inside the allocator: a thread-local flag and atomics, nothing more.
+void noteAllocation()
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (zaudio::isMixerThread())
+        g_mixerAllocations.fetch_add(1, std::memory_order_relaxed);
+}
+
+} // namespace
+
+#if defined(__SANITIZE_ADDRESS__)
+// From <sanitizer/allocator_interface.h>, which GCC does not install; libasan has it.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
+                                                                             std::size_t),
+                                                         void (*free_hook)(const volatile void*));
+namespace {
+// Sees malloc and operator new alike. Installed before main, for good.
+[[maybe_unused]] const int g_hooked = __sanitizer_install_malloc_and_free_hooks(
+    [](const volatile void*, std::size_t) { noteAllocation(); }, [](const volatile void*) {});
+} // namespace
+#else
+// This file's malloc is the process's; it forwards to glibc's own entry points.
+extern "C" void* __libc_malloc(std::size_t);
+extern "C" void* __libc_calloc(std::size_t, std::size_t);
+extern "C" void* __libc_realloc(void*, std::size_t);
+extern "C" void* malloc(std::size_t size)
+{
+    noteAllocation();
+    return __libc_malloc(size);
+}
+extern "C" void* calloc(std::size_t count, std::size_t size)
+{
+    noteAllocation();
+    return __libc_calloc(count, size);
+}
+extern "C" void* realloc(void* pointer, std::size_t size)
+{
+    noteAllocation();
+    return __libc_realloc(pointer, size);
+}
+// libstdc++ routes the array and nothrow forms through these two; its
+// operator delete frees with free(), which suits both.
+void* operator new(std::size_t size)
+{
+    noteAllocation();
+    if (void* p = __libc_malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    noteAllocation();
+    const auto a = static_cast<std::size_t>(alignment);
+    if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a))
+        return p;
+    throw std::bad_alloc();
+}
+#endif
+
+using namespace zaudio;
+
+class TestZaudioAlloc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mixerNeverAllocatesWhileTheGraphChanges()
+    {
+        const long before = g_allocations.load();
+        delete new volatile int(1);
+        QVERIFY2(g_allocations.load() > before, "allocations are not counted");
+
+        QTemporaryDir dir;
+        System system;
+        ChannelGroup master;
+        QCOMPARE(createSystem(&system), Ok);
+        QCOMPARE(system.setOutput(OutputType::NoSound), Ok);
+        QCOMPARE(system.init(64), Ok);
+        QCOMPARE(system.getMasterChannelGroup(&master), Ok);
+
+        // Short looping streams at several rates: passes end and loop all the time.
+        const int rates[] = {48000, 44100, 22050, 32000};
+        std::vector<Channel> channels(32);
+        for (int i = 0; i < 32; ++i) {
+            const QByteArray file = dir.filePath(QString::number(i) + QStringLiteral(".wav")).toLocal8Bit();
+            Sound sound;
+            QVERIFY(audiosignal::writeSine(file, SF_FORMAT_WAV | SF_FORMAT_PCM_16, rates[i % 4], 1 + i % 2,
+                                           0.1 + 0.05 * (i % 5), 200 + 50 * i, 0.02));
+            QCOMPARE(system.createSound(file, CreateStream | LoopNormal, nullptr, &sound), Ok);
+            QCOMPARE(system.playSound(sound, nullptr, false, &channels[static_cast<std::size_t>(i)]), Ok);
+        }
+
+        // Custom units count the blocks they see rendered on a mixer thread.
+        static DSPParameterDesc parameter;
+        static DSPParameterDesc* parameters[] = {&parameter};
+        DSPDescription description;
+        description.read = [](DSPState*, float* in, float* out, unsigned length, int channels, int*) {
+            if (isMixerThread())
+                g_mixerBlocks.fetch_add(1, std::memory_order_relaxed);
+            std::copy(in, in + length * static_cast<unsigned>(channels), out);
+            return Ok;
+        };
+        description.numParameters = 1;
+        description.paramDesc = parameters;
+        description.setParameterFloat = [](DSPState*, int, float) { return Ok; };
+        DSP counter, added;
+        QCOMPARE(system.createDSP(&description, &counter), Ok);
+        QCOMPARE(master.addDSP(0, counter), Ok);
+
+        std::vector<DSP> units{counter};
+        std::mt19937 random(11);
+        const auto pick = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < end) {
+            Channel& channel = channels[pick(channels.size())];
+            const DSP unit = units[pick(units.size())];
+            bool paused = false;
+            Sound sound;
+            switch (random() % 8) {
+            case 0:
+                if (units.size() < 12) {
+                    QCOMPARE(random() % 2 ? system.createDSPByType(7, &added)
+                                          : system.createDSP(&description, &added),
+                             Ok);
+                    QCOMPARE(master.addDSP(static_cast<int>(pick(units.size() + 1)), added), Ok);
+                    units.push_back(added);
+                }
+                break;
+            case 1: // moves: the unit is in the chain already
+                QCOMPARE(master.addDSP(static_cast<int>(pick(units.size())), unit), Ok);
+                break;
+            case 2: // release removes it too
+                if (unit != counter) {
+                    if (random() % 2)
+                        QCOMPARE(master.removeDSP(unit), Ok);
+                    QCOMPARE(unit.release(), Ok);
+                    units.erase(std::find(units.begin(), units.end(), unit));
+                }
+                break;
+            case 3:
+                QCOMPARE(unit.setParameterFloat(0, static_cast<float>(random() % 40) - 30.0f), Ok);
+                break;
+            case 4:
+                QCOMPARE(channel.setVolume(static_cast<float>(random() % 200) / 100.0f), Ok);
+                break;
+            case 5:
+                QCOMPARE(channel.getPaused(&paused), Ok);
+                QCOMPARE(channel.setPaused(!paused), Ok);
+                break;
+            case 6:
+                QCOMPARE(channel.setPosition(static_cast<unsigned>(random() % 100), TimeUnitMs), Ok);
+                break;
+            case 7: // restarts the stream on a new channel
+                QCOMPARE(channel.getCurrentSound(&sound), Ok);
+                QCOMPARE(system.playSound(sound, nullptr, false, &channel), Ok);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+        QCOMPARE(system.release(), Ok);
+
+        QVERIFY2(g_mixerBlocks.load() > 1000, qPrintable(QString::number(g_mixerBlocks.load())));
+        QCOMPARE(g_mixerAllocations.load(), 0L);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestZaudioAlloc)
+#include "test_zaudio_alloc.moc"
