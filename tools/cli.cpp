@@ -1,8 +1,11 @@
 #include "cli.h"
 
 #include "appmanager.h"
+#include "audiocommands.h"
 
 #include <QCoreApplication>
+
+#include <cstring>
 
 namespace cli {
 namespace {
@@ -15,8 +18,33 @@ struct Command
     int (*run)(const QStringList& arguments, std::FILE* out, std::FILE* err);
 };
 
-// Subcommands arrive with the engine parts they drive.
+// Subcommands arrive with the engine parts they drive. The first line of a
+// description is its summary in the list of subcommands; `SUBCOMMAND --help`
+// shows all of it.
 constexpr Command kCommands[] = {
+    {"devices", "devices [--json]",
+     "input and output devices as the engine lists them\n"
+     "Lists the sound server's outputs and inputs: id, name, rate, channels, and which is the default.\n"
+     "--json prints one JSON document: {\"inputs\": [...], \"outputs\": [...]}, each device with\n"
+     "\"id\", \"name\", \"sampleRate\", \"channel\", \"state\" (1 connected, +2 default), \"mode\" and "
+     "\"guid\".",
+     &runDevices},
+    {"play", "play FILE [--output NAME] [--volume V] [--loop]",
+     "plays a sound file through the audio library to a device (default: the sound server's default output)\n"
+     "--output NAME  the output whose name is NAME (else the one whose name contains it, ignoring case)\n"
+     "--volume V     0 to 10 (1 is the file's own level)\n"
+     "--loop         plays again and again until stopped\n"
+     "Shows the position on standard error when it is a terminal. Ctrl+C (or SIGTERM) stops the sound\n"
+     "and ends with exit code 0. Without a sound server it plays, in real time, to the NoSound Driver.",
+     &runPlay},
+    {"render", "render --input IN --output OUT [CHAIN] [--format float|pcm16]",
+     "offline: decodes IN, runs it through CHAIN, writes a 48000 Hz stereo WAV; prints "
+     "\"rendered N frames in T s (X\u00d7 real time)\"\n"
+     "--format      float (32-bit float samples, the default) or pcm16 (16-bit integers, clipped)\n"
+     "CHAIN         --unit, --vst, --fxp and --effect are not available yet.\n"
+     "OUT is written whole or not at all: an existing OUT stays as it was when the render fails.\n"
+     "Ctrl+C (or SIGTERM) abandons the render with exit code 128 + the signal's number.",
+     &runRender},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -28,6 +56,8 @@ const Command* findCommand(const QString& name)
     }
     return nullptr;
 }
+
+constexpr std::size_t kSynopsisWidth = 40;
 
 void printUsage(std::FILE* out)
 {
@@ -43,9 +73,20 @@ void printUsage(std::FILE* out)
         if (!any)
             std::fputs("\nSubcommands:\n", out);
         any = true;
-        std::fprintf(out, "  %-40s %s\n", command.synopsis, command.description);
+        const char* summaryEnd = std::strchr(command.description, '\n');
+        const int summaryLength = summaryEnd ? static_cast<int>(summaryEnd - command.description)
+                                             : static_cast<int>(std::strlen(command.description));
+        // A synopsis too long for its column puts the summary on a line of its own.
+        if (std::strlen(command.synopsis) > kSynopsisWidth)
+            std::fprintf(out, "  %s\n  %-*s %.*s\n", command.synopsis, static_cast<int>(kSynopsisWidth), "",
+                         summaryLength, command.description);
+        else
+            std::fprintf(out, "  %-*s %.*s\n", static_cast<int>(kSynopsisWidth), command.synopsis,
+                         summaryLength, command.description);
     }
-    std::fputs("\nExit codes: 0 success, 1 failure at run time, 2 bad usage.\n", out);
+    std::fputs("\nOutput is plain text; --json, where offered, prints one JSON document instead.\n"
+               "Errors go to standard error. Exit codes: 0 success, 1 failure at run time, 2 bad usage.\n",
+               out);
 }
 
 } // namespace

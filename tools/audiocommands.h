@@ -1,0 +1,105 @@
+#pragma once
+
+// The subcommands that drive the audio library: devices, play and render.
+// Each run* function is the entry of one subcommand; the pieces they are made
+// of are declared here too so they can be checked on their own.
+
+#include "zaudio/zaudio.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+
+namespace cli {
+
+int runDevices(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runPlay(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err);
+
+// ------------------------------------------------------------------ devices
+
+struct AudioDevice
+{
+    int id = 0;
+    QString name;
+    int sampleRate = 0;
+    int channel = 0;    // channels of the device's speaker mode
+    unsigned state = 0; // zaudio::DriverState bits
+    int mode = 0;       // zaudio::SpeakerMode
+    QString guid;
+};
+
+struct DeviceList
+{
+    QVector<AudioDevice> inputs;
+    QVector<AudioDevice> outputs;
+};
+
+// Lists the devices of `system`, which must not be initialised yet (nor have
+// had setDriver called) so that getDriver still names the server's default.
+zaudio::Result listDevices(const zaudio::System& system, DeviceList* list);
+// {"inputs": [AudioDevice...], "outputs": [AudioDevice...]}
+QJsonObject deviceListToJson(const DeviceList& list);
+// The plain-text listing of `devices`.
+QString deviceListToText(const DeviceList& list);
+
+// --------------------------------------------------------------------- play
+
+// The output to play to: the name that equals `query`, else the one name that
+// equals it ignoring case, else the one name that contains it ignoring case.
+// -1 with `error` set when none or several match.
+int findOutputDriver(const QStringList& names, const QString& query, QString* error);
+// A finite volume from 0 to 10.
+bool parseVolume(const QString& text, float* volume);
+// "mm:ss" (minutes grow past 99 as needed).
+QString formatClock(unsigned milliseconds);
+
+// ------------------------------------------------------------------- render
+
+enum class RenderFormat
+{
+    Float,
+    Pcm16
+};
+
+struct RenderJob
+{
+    QString input;
+    QString output;
+    RenderFormat format = RenderFormat::Float;
+    // Called once the offline system is initialised, before the input plays:
+    // the place to insert a chain of units into the master group. A result
+    // other than Ok ends the render with that error.
+    std::function<zaudio::Result(const zaudio::System& system, const zaudio::ChannelGroup& master)>
+        buildChain;
+    // Called now and then with the share of the work done, 0 to 1.
+    std::function<void(double done)> progress;
+    // Polled between blocks; true abandons the render (OUT stays as it was).
+    std::function<bool()> cancelled;
+};
+
+struct RenderOutcome
+{
+    std::uint64_t frames = 0; // written to OUT
+    int sampleRate = 48000;   // of OUT: the mixer rate
+    double seconds = 0.0;     // wall-clock time of the whole job
+    bool cancelled = false;
+    QString error; // the whole message after "zelvani-cli: " when the render failed
+};
+
+// The length at the mixer rate of `sourceFrames` frames at `sourceRate`,
+// rounded the way the library resamples a stream.
+std::uint64_t outputFrameCount(std::uint64_t sourceFrames, int sourceRate, int mixRate);
+
+// Decodes job.input through an offline system and writes it as a WAV at the
+// mixer rate (48000 Hz stereo) to job.output: to a temporary file beside it,
+// renamed over it only once complete. False with outcome->error set on
+// failure, in which case job.output is untouched.
+bool renderFile(const RenderJob& job, RenderOutcome* outcome);
+
+} // namespace cli
