@@ -75,6 +75,14 @@ struct SoundImpl
     bool streamPlayed = false;
 
     bool isStream() const { return stream != nullptr; }
+    // Length in frames at the sound's own rate, and the bytes of one such frame.
+    std::uint64_t lengthFrames() const { return stream ? stream->sourceFrames() : frames; }
+    std::uint64_t frameBytes() const
+    {
+        return stream ? static_cast<std::uint64_t>(channels) *
+                            static_cast<std::uint64_t>(stream->bytesPerSample())
+                      : bytesPerFrame;
+    }
     bool loops() const { return (mode.load(std::memory_order_relaxed) & LoopNormal) != 0; }
 };
 

@@ -73,6 +73,23 @@ template <class F> Result withControl(std::uint64_t id, bool needsLiveChannel, F
     return body(ref);
 }
 
+// Converts frames at the sound's own rate into `unit`.
+Result toTimeUnit(const SoundImpl* s, std::uint64_t frames, TimeUnit unit, unsigned* out)
+{
+    switch (unit) {
+    case TimeUnitMs:
+        *out = static_cast<unsigned>(frames * 1000 / static_cast<std::uint64_t>(s->rate));
+        return Ok;
+    case TimeUnitPcm:
+        *out = static_cast<unsigned>(frames);
+        return Ok;
+    case TimeUnitPcmBytes:
+        *out = static_cast<unsigned>(frames * s->frameBytes());
+        return Ok;
+    }
+    return ErrInvalidParam;
+}
+
 } // namespace
 
 // ------------------------------------------------------------------- Sound
@@ -119,22 +136,8 @@ Result Sound::getLength(unsigned* length, TimeUnit unit) const
     return with<SoundImpl>(id(), Kind::Sound, [&](SoundImpl* s, SystemImpl*) -> Result {
         if (!length)
             return ErrInvalidParam;
-        const std::uint64_t frames = s->isStream() ? s->stream->sourceFrames() : s->frames;
-        const std::uint64_t frameBytes =
-            s->isStream() ? static_cast<std::uint64_t>(s->channels) * s->stream->bytesPerSample()
-                          : s->bytesPerFrame;
-        switch (unit) {
-        case TimeUnitMs:
-            *length = static_cast<unsigned>(frames * 1000 / static_cast<std::uint64_t>(s->rate));
-            return Ok;
-        case TimeUnitPcm:
-            *length = static_cast<unsigned>(frames);
-            return Ok;
-        case TimeUnitPcmBytes:
-            *length = static_cast<unsigned>(frames * frameBytes);
-            return Ok;
-        }
-        return ErrInvalidParam;
+        const std::uint64_t frames = s->lengthFrames();
+        return toTimeUnit(s, frames, unit, length);
     });
 }
 
@@ -302,21 +305,7 @@ Result Channel::getPosition(unsigned* position, TimeUnit unit) const
                      static_cast<std::uint64_t>(system->rate);
         else
             frames = ch->position.load();
-        const std::uint64_t frameBytes =
-            s->isStream() ? static_cast<std::uint64_t>(s->channels) * s->stream->bytesPerSample()
-                          : s->bytesPerFrame;
-        switch (unit) {
-        case TimeUnitMs:
-            *position = static_cast<unsigned>(frames * 1000 / static_cast<std::uint64_t>(s->rate));
-            return Ok;
-        case TimeUnitPcm:
-            *position = static_cast<unsigned>(frames);
-            return Ok;
-        case TimeUnitPcmBytes:
-            *position = static_cast<unsigned>(frames * frameBytes);
-            return Ok;
-        }
-        return ErrInvalidParam;
+        return toTimeUnit(s, frames, unit, position);
     });
 }
 
@@ -326,9 +315,7 @@ Result Channel::setPosition(unsigned position, TimeUnit unit) const
         SoundImpl* s = ch->sound;
         if (!s || ch->ended.load())
             return ErrChannelStopped;
-        const std::uint64_t frameBytes =
-            s->isStream() ? static_cast<std::uint64_t>(s->channels) * s->stream->bytesPerSample()
-                          : s->bytesPerFrame;
+        const std::uint64_t frameBytes = s->frameBytes();
         std::uint64_t frames; // at the sound's own rate
         switch (unit) {
         case TimeUnitMs:

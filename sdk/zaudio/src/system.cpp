@@ -86,6 +86,20 @@ void copyName(const std::string& text, char* name, int length)
     name[n] = '\0';
 }
 
+void describeDriver(const DriverInfo& d, const std::string& shownName, char* name, int nameLength, Guid* guid,
+                    int* systemRate, SpeakerMode* speakerMode, int* speakerModeChannels)
+{
+    copyName(shownName, name, nameLength);
+    if (guid)
+        *guid = guidFor(d.name);
+    if (systemRate)
+        *systemRate = d.rate;
+    if (speakerMode)
+        *speakerMode = speakerModeFor(d.channels);
+    if (speakerModeChannels)
+        *speakerModeChannels = d.channels;
+}
+
 Result getBlockSizeService(DSPState* state, unsigned* blockSize)
 {
     if (!state || !state->instance || !blockSize)
@@ -531,15 +545,7 @@ Result System::getDriverInfo(int driverId, char* name, int nameLength, Guid* gui
     if (driverId < 0 || driverId >= static_cast<int>(s->sinks.size()))
         return ErrInvalidParam;
     const DriverInfo& d = s->sinks[static_cast<std::size_t>(driverId)];
-    copyName(d.description, name, nameLength);
-    if (guid)
-        *guid = guidFor(d.name);
-    if (systemRate)
-        *systemRate = d.rate;
-    if (speakerMode)
-        *speakerMode = speakerModeFor(d.channels);
-    if (speakerModeChannels)
-        *speakerModeChannels = d.channels;
+    describeDriver(d, d.description, name, nameLength, guid, systemRate, speakerMode, speakerModeChannels);
     return Ok;
 }
 
@@ -569,15 +575,8 @@ Result System::getRecordDriverInfo(int driverId, char* name, int nameLength, Gui
     if (driverId < 0 || driverId >= static_cast<int>(s->sources.size()))
         return ErrInvalidParam;
     const DriverInfo& d = s->sources[static_cast<std::size_t>(driverId)];
-    copyName(d.monitor ? d.description + " [loopback]" : d.description, name, nameLength);
-    if (guid)
-        *guid = guidFor(d.name);
-    if (systemRate)
-        *systemRate = d.rate;
-    if (speakerMode)
-        *speakerMode = speakerModeFor(d.channels);
-    if (speakerModeChannels)
-        *speakerModeChannels = d.channels;
+    describeDriver(d, d.monitor ? d.description + " [loopback]" : d.description, name, nameLength, guid,
+                   systemRate, speakerMode, speakerModeChannels);
     if (state)
         *state = DriverConnected | (d.isDefault ? DriverDefault : 0u);
     return Ok;
