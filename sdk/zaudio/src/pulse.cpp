@@ -66,14 +66,14 @@ struct ListRequest
 };
 
 DriverInfo driverFrom(const char* name, const char* description, std::uint32_t index,
-                      const pa_sample_spec& spec, const pa_channel_map& map)
+                      const pa_sample_spec& sampleFormat, const pa_channel_map& map)
 {
     DriverInfo d;
     d.name = name ? name : "";
     d.description = description && *description ? description : d.name;
     d.index = index;
-    d.rate = static_cast<int>(spec.rate);
-    d.channels = map.channels ? map.channels : spec.channels;
+    d.rate = static_cast<int>(sampleFormat.rate);
+    d.channels = map.channels ? map.channels : sampleFormat.channels;
     return d;
 }
 
@@ -128,12 +128,12 @@ public:
     {
         m_block.assign(static_cast<std::size_t>(m_system->blockFrames) * 2, 0.0f);
         m_left = 0;
-        pa_sample_spec spec;
-        spec.format = PA_SAMPLE_FLOAT32LE;
-        spec.rate = static_cast<std::uint32_t>(m_system->rate);
-        spec.channels = 2;
+        pa_sample_spec sampleFormat;
+        sampleFormat.format = PA_SAMPLE_FLOAT32LE;
+        sampleFormat.rate = static_cast<std::uint32_t>(m_system->rate);
+        sampleFormat.channels = 2;
         pa_threaded_mainloop_lock(m_client->loop);
-        m_stream = pa_stream_new(m_client->context, "Zelvani output", &spec, nullptr);
+        m_stream = pa_stream_new(m_client->context, "Zelvani output", &sampleFormat, nullptr);
         if (!m_stream) {
             *error = pa_strerror(pa_context_errno(m_client->context));
             pa_threaded_mainloop_unlock(m_client->loop);
