@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdio>
+#include <pthread.h>
+#include <sched.h>
 
 namespace zaudio {
 
@@ -94,8 +96,18 @@ void logMessage(int level, const std::string& text)
 
 void runThreadStartHook(const char* name)
 {
+    pthread_setname_np(pthread_self(), name); // shows in debuggers, top and crash reports
     if (ThreadStartHook hook = g_threadStartHook.load())
         hook(name);
+}
+
+bool raiseToRealtime()
+{
+    // A modest real-time priority keeps blocks on time when the desktop is
+    // busy. Without the right (no RLIMIT_RTPRIO) the thread simply stays as it was.
+    sched_param param{};
+    param.sched_priority = 10;
+    return pthread_setschedparam(pthread_self(), SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0;
 }
 
 HandleTable& HandleTable::instance()

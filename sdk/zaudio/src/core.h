@@ -222,6 +222,8 @@ std::unique_ptr<Output> createPulseOutput(SystemImpl* system, PulseClient* clien
 
 void logMessage(int level, const std::string& text);
 void runThreadStartHook(const char* name);
+// Asks for real-time scheduling of the calling mixer thread; false when refused.
+bool raiseToRealtime();
 void setMixerThread(bool on);
 void md5(const void* data, std::size_t length, std::uint8_t digest[16]);
 

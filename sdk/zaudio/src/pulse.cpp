@@ -221,6 +221,7 @@ private:
         auto* self = static_cast<PulseOutput*>(userdata);
         if (!self->m_threadPrepared) {
             runThreadStartHook("zaudio-pulse");
+            raiseToRealtime();
             self->m_threadPrepared = true;
         }
         while (bytes > 0) {

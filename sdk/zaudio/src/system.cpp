@@ -144,6 +144,7 @@ private:
     void run()
     {
         runThreadStartHook("zaudio-mixer");
+        raiseToRealtime();
         setMixerThread(true);
         const long period = static_cast<long>(1e9 * m_system->blockFrames / m_system->rate);
         timespec next;
