@@ -67,6 +67,21 @@ zaudio::Result listDevices(const zaudio::System& system, DeviceList* list)
 {
     *list = DeviceList();
     char name[kNameLength];
+    zaudio::Guid guid;
+    int rate = 0;
+    zaudio::SpeakerMode mode = zaudio::SpeakerMode::Default;
+    int channels = 0;
+    auto device = [&](int id, unsigned state) {
+        AudioDevice d;
+        d.id = id;
+        d.name = QString::fromUtf8(name);
+        d.sampleRate = rate;
+        d.channel = channels;
+        d.state = state;
+        d.mode = static_cast<int>(mode);
+        d.guid = QString::fromStdString(zaudio::formatGuid(guid));
+        return d;
+    };
 
     int outputs = 0;
     if (zaudio::Result r = system.getNumDrivers(&outputs); r != zaudio::Ok)
@@ -76,46 +91,23 @@ zaudio::Result listDevices(const zaudio::System& system, DeviceList* list)
     if (outputs > 0 && system.getDriver(&defaultOutput) != zaudio::Ok)
         defaultOutput = -1;
     for (int id = 0; id < outputs; ++id) {
-        zaudio::Guid guid;
-        int rate = 0;
-        zaudio::SpeakerMode mode = zaudio::SpeakerMode::Default;
-        int channels = 0;
         if (zaudio::Result r = system.getDriverInfo(id, name, kNameLength, &guid, &rate, &mode, &channels);
             r != zaudio::Ok)
             return r;
-        AudioDevice device;
-        device.id = id;
-        device.name = QString::fromUtf8(name);
-        device.sampleRate = rate;
-        device.channel = channels;
-        device.state = zaudio::DriverConnected | (id == defaultOutput ? zaudio::DriverDefault : 0u);
-        device.mode = static_cast<int>(mode);
-        device.guid = QString::fromStdString(zaudio::formatGuid(guid));
-        list->outputs.append(device);
+        list->outputs.append(
+            device(id, zaudio::DriverConnected | (id == defaultOutput ? zaudio::DriverDefault : 0u)));
     }
 
     int inputs = 0;
     if (zaudio::Result r = system.getRecordNumDrivers(&inputs, nullptr); r != zaudio::Ok)
         return r;
     for (int id = 0; id < inputs; ++id) {
-        zaudio::Guid guid;
-        int rate = 0;
-        zaudio::SpeakerMode mode = zaudio::SpeakerMode::Default;
-        int channels = 0;
         unsigned state = 0;
         if (zaudio::Result r =
                 system.getRecordDriverInfo(id, name, kNameLength, &guid, &rate, &mode, &channels, &state);
             r != zaudio::Ok)
             return r;
-        AudioDevice device;
-        device.id = id;
-        device.name = QString::fromUtf8(name);
-        device.sampleRate = rate;
-        device.channel = channels;
-        device.state = state;
-        device.mode = static_cast<int>(mode);
-        device.guid = QString::fromStdString(zaudio::formatGuid(guid));
-        list->inputs.append(device);
+        list->inputs.append(device(id, state));
     }
     return zaudio::Ok;
 }
