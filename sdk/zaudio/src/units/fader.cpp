@@ -1,4 +1,5 @@
 #include "fader.h"
+#include "units.h"
 
 #include <cmath>
 
@@ -29,4 +30,8 @@ void FaderUnit::process(float* data, unsigned frames, int channels)
     m_gain = targetGain;
 }
 
+} // namespace zaudio
+
+namespace zaudio {
+const UnitEntry kFaderEntry = {&FaderUnit::kInfo, &makeUnit<FaderUnit>};
 } // namespace zaudio

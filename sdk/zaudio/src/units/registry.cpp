@@ -1,26 +1,27 @@
-#include "fader.h"
-
-#include "zaudio/unit.h"
+#include "units.h"
 
 namespace zaudio {
 
 namespace {
 
-struct Entry
-{
-    const UnitInfo* info;
-    std::unique_ptr<Unit> (*create)();
-};
-
-template <class T> std::unique_ptr<Unit> make()
-{
-    return std::make_unique<T>();
-}
-
 // Sorted by type.
-const Entry kUnits[] = {
-    {&FaderUnit::kInfo, &make<FaderUnit>},
+const UnitEntry* const kUnits[] = {
+    &kOscillatorEntry,     &kLowPassEntry,     &kTrackerLowPassEntry, &kHighPassEntry,
+    &kEchoEntry,           &kFaderEntry,       &kFlangeEntry,         &kDistortionEntry,
+    &kNormalizeEntry,      &kLimiterEntry,     &kParamEqEntry,        &kPitchShiftEntry,
+    &kChorusEntry,         &kTrackerEchoEntry, &kCompressorEntry,     &kReverbEntry,
+    &kOnePoleLowPassEntry, &kDelayEntry,       &kTremoloEntry,        &kOnePoleHighPassEntry,
+    &kThreeBandEqEntry,
 };
+
+const UnitEntry* find(int type)
+{
+    for (const UnitEntry* entry : kUnits) {
+        if (entry->info->type == type)
+            return entry;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -31,25 +32,19 @@ int unitInfoCount()
 
 const UnitInfo& unitInfoAt(int position)
 {
-    return *kUnits[position].info;
+    return *kUnits[position]->info;
 }
 
 const UnitInfo* findUnitInfo(int type)
 {
-    for (const Entry& entry : kUnits) {
-        if (entry.info->type == type)
-            return entry.info;
-    }
-    return nullptr;
+    const UnitEntry* entry = find(type);
+    return entry ? entry->info : nullptr;
 }
 
 std::unique_ptr<Unit> createUnit(int type)
 {
-    for (const Entry& entry : kUnits) {
-        if (entry.info->type == type)
-            return entry.create();
-    }
-    return nullptr;
+    const UnitEntry* entry = find(type);
+    return entry ? entry->create() : nullptr;
 }
 
 } // namespace zaudio

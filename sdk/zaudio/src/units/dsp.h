@@ -1,0 +1,169 @@
+#pragma once
+
+// Small building blocks the built-in units share: parameter smoothing, RBJ
+// biquads, delay lines and an LFO phase. Everything that allocates does so in
+// resize(), which units call from setup(); the per-sample paths never do.
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+namespace zaudio::dsp {
+
+constexpr double kPi = 3.14159265358979323846;
+
+inline float dbToGain(float db)
+{
+    return std::pow(10.0f, db / 20.0f);
+}
+
+inline float gainToDb(float gain)
+{
+    return 20.0f * std::log10(gain > 1e-20f ? gain : 1e-20f);
+}
+
+// Flushes values too small to matter to zero so feedback paths never run on
+// denormals, whatever the FPU's mode.
+inline float undenormal(float v)
+{
+    return std::fabs(v) < 1e-25f ? 0.0f : v;
+}
+
+// A value that glides towards its target with a one-pole lag of `ms`
+// milliseconds; the first target is taken at once.
+class Smoothed
+{
+public:
+    void setTime(float ms, int sampleRate)
+    {
+        m_coefficient =
+            ms <= 0.0f ? 1.0f : 1.0f - std::exp(-1.0f / (ms * 0.001f * static_cast<float>(sampleRate)));
+    }
+    void jump(float value)
+    {
+        m_value = value;
+        m_primed = true;
+    }
+    void reset() { m_primed = false; }
+    float next(float target)
+    {
+        if (!m_primed)
+            jump(target);
+        m_value += (target - m_value) * m_coefficient;
+        return m_value;
+    }
+    float value() const { return m_value; }
+    bool settled(float target) const
+    {
+        return m_primed && std::fabs(target - m_value) <= 1e-6f * (1.0f + std::fabs(target));
+    }
+
+private:
+    float m_value = 0.0f;
+    float m_coefficient = 1.0f;
+    bool m_primed = false;
+};
+
+// Biquad coefficients (normalised, a0 = 1), designed with the RBJ cookbook.
+struct BiquadCoefficients
+{
+    double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
+
+    static BiquadCoefficients lowPass(double hz, double q, double rate);
+    static BiquadCoefficients highPass(double hz, double q, double rate);
+    static BiquadCoefficients peaking(double hz, double octaves, double gainDb, double rate);
+    static BiquadCoefficients lowShelf(double hz, double gainDb, double rate);
+    static BiquadCoefficients highShelf(double hz, double gainDb, double rate);
+};
+
+// One biquad section per channel, transposed direct form II.
+class Biquad
+{
+public:
+    static constexpr int kChannels = 8;
+
+    void set(const BiquadCoefficients& c) { m_c = c; }
+    const BiquadCoefficients& coefficients() const { return m_c; }
+    void reset()
+    {
+        for (auto& s : m_state)
+            s[0] = s[1] = 0.0;
+    }
+    float process(float x, int channel)
+    {
+        double* s = m_state[channel];
+        const double y = m_c.b0 * x + s[0];
+        s[0] = m_c.b1 * x - m_c.a1 * y + s[1];
+        s[1] = m_c.b2 * x - m_c.a2 * y;
+        if (std::fabs(s[0]) < 1e-30)
+            s[0] = 0.0;
+        if (std::fabs(s[1]) < 1e-30)
+            s[1] = 0.0;
+        return static_cast<float>(y);
+    }
+
+private:
+    BiquadCoefficients m_c;
+    double m_state[kChannels][2] = {};
+};
+
+// A circular delay line for one channel; its length is fixed by resize().
+class DelayLine
+{
+public:
+    void resize(std::size_t maxDelay)
+    {
+        std::size_t size = 1;
+        while (size < maxDelay + 4)
+            size <<= 1;
+        m_buffer.assign(size, 0.0f);
+        m_mask = size - 1;
+        m_write = 0;
+    }
+    void reset() { std::fill(m_buffer.begin(), m_buffer.end(), 0.0f); }
+    std::size_t capacity() const { return m_buffer.empty() ? 0 : m_buffer.size() - 4; }
+    void push(float v)
+    {
+        m_buffer[m_write] = v;
+        m_write = (m_write + 1) & m_mask;
+    }
+    // The sample pushed `delay` pushes ago (1 is the latest).
+    float at(std::size_t delay) const { return m_buffer[(m_write - delay) & m_mask]; }
+    // Fractional delay (2 or more), cubic Hermite interpolation.
+    float interpolated(float delay) const
+    {
+        const auto whole = static_cast<std::size_t>(delay);
+        const float f = delay - static_cast<float>(whole);
+        const float y0 = at(whole - 1), y1 = at(whole), y2 = at(whole + 1), y3 = at(whole + 2);
+        const float c1 = 0.5f * (y2 - y0);
+        const float c2 = y0 - 2.5f * y1 + 2.0f * y2 - 0.5f * y3;
+        const float c3 = 0.5f * (y3 - y0) + 1.5f * (y1 - y2);
+        return ((c3 * f + c2) * f + c1) * f + y1;
+    }
+
+private:
+    std::vector<float> m_buffer;
+    std::size_t m_mask = 0;
+    std::size_t m_write = 0;
+};
+
+// A phase in [0, 1) that advances by rate / sampleRate per sample.
+class Phase
+{
+public:
+    void reset(double start = 0.0) { m_phase = start - std::floor(start); }
+    double value() const { return m_phase; }
+    double advance(double hz, int sampleRate)
+    {
+        const double current = m_phase;
+        m_phase += hz / sampleRate;
+        m_phase -= std::floor(m_phase);
+        return current;
+    }
+
+private:
+    double m_phase = 0.0;
+};
+
+} // namespace zaudio::dsp
