@@ -6,7 +6,9 @@
 
 #include "zaudio/zaudio.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -20,6 +22,7 @@ namespace cli {
 int runDevices(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runPlay(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runUnits(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 // ------------------------------------------------------------------ devices
 
@@ -58,6 +61,30 @@ int findOutputDriver(const QStringList& names, const QString& query, QString* er
 bool parseVolume(const QString& text, float* volume);
 // "mm:ss" (minutes grow past 99 as needed).
 QString formatClock(unsigned milliseconds);
+
+// -------------------------------------------------------------------- units
+
+// [{"type", "name", "parameters": [{"index", "name", "unit", "min", "max", "default"}...]}...]
+QJsonArray unitTableToJson();
+QString unitTableToText();
+
+// One built-in unit of a chain: its type and its parameters in the order given.
+struct ChainUnit
+{
+    int type = 0;
+    QVector<QPair<int, float>> values;
+};
+
+// Parses "TYPE[:INDEX=VALUE,...]" against the built-in units: the type must be
+// one of them and each index one of its parameters. False with `error` set.
+bool parseChainUnit(const QString& text, ChainUnit* unit, QString* error);
+
+// Adds `units` to `master` the way the live engine builds an effect: the
+// parameters of each unit set (the last value of an index wins, values out of
+// range clamped), each unit inserted behind the head at the position that
+// counts the unit types added before it. Units A, B, C, D run A, D, C, B.
+zaudio::Result addChainUnits(const zaudio::System& system, const zaudio::ChannelGroup& master,
+                             const QVector<ChainUnit>& units);
 
 // ------------------------------------------------------------------- render
 

@@ -41,10 +41,19 @@ constexpr Command kCommands[] = {
      "offline: decodes IN, runs it through CHAIN, writes a 48000 Hz stereo WAV; prints "
      "\"rendered N frames in T s (X\u00d7 real time)\"\n"
      "--format      float (32-bit float samples, the default) or pcm16 (16-bit integers, clipped)\n"
-     "CHAIN         --unit, --vst, --fxp and --effect are not available yet.\n"
+     "CHAIN         any sequence of --unit TYPE[:INDEX=VALUE,...], a built-in unit (see 'units') with\n"
+     "              parameters; values out of range are clamped. Units join the chain the way the live\n"
+     "              engine adds an effect's units. --vst, --fxp and --effect are not available yet.\n"
+     "The output has the input's length: the latency of units such as the pitch shifter delays the sound\n"
+     "within it, and tails past the end are cut, as when the sound stops live.\n"
      "OUT is written whole or not at all: an existing OUT stays as it was when the render fails.\n"
      "Ctrl+C (or SIGTERM) abandons the render with exit code 128 + the signal's number.",
      &runRender},
+    {"units", "units [--json]",
+     "built-in unit types with their parameters (index, name, unit, range, default)\n"
+     "--json prints one JSON document: [{\"type\", \"name\", \"parameters\": [{\"index\", \"name\",\n"
+     "\"unit\", \"min\", \"max\", \"default\"}...]}...].",
+     &runUnits},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

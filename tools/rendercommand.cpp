@@ -1,5 +1,5 @@
-// zelvani-cli render: decodes a file through an offline system (and, later, a
-// chain of units) and writes the result as a 48000 Hz stereo WAV.
+// zelvani-cli render: decodes a file through an offline system and a chain of
+// built-in units, and writes the result as a 48000 Hz stereo WAV.
 
 #include "audiocommands.h"
 #include "cli.h"
@@ -260,9 +260,10 @@ bool renderFile(const RenderJob& job, RenderOutcome* outcome)
 
 int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
-    // The chain options arrive with the units, plug-ins and effects they load.
+    // Plug-ins and catalogue effects arrive with the parts that load them.
     const QStringList chainOptions = {QStringLiteral("--unit"), QStringLiteral("--vst"),
                                       QStringLiteral("--fxp"), QStringLiteral("--effect")};
+    QVector<ChainUnit> chain;
     ParsedArguments parsed;
     QString error;
     if (!parseArguments(
@@ -272,8 +273,14 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
             {}, &parsed, &error))
         return usageError(err, "render", error);
     for (const auto& option : parsed.options) {
-        if (chainOptions.contains(option.first))
+        if (option.first == QLatin1String("--unit")) {
+            ChainUnit unit;
+            if (!parseChainUnit(option.second, &unit, &error))
+                return usageError(err, "render", error);
+            chain.append(unit);
+        } else if (chainOptions.contains(option.first)) {
             return usageError(err, "render", QStringLiteral("%1 is not available yet").arg(option.first));
+        }
     }
     if (!parsed.positional.isEmpty())
         return usageError(err, "render",
@@ -295,6 +302,12 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
         else
             return usageError(err, "render",
                               QStringLiteral("--format is float or pcm16, not '%1'").arg(format));
+    }
+
+    if (!chain.isEmpty()) {
+        job.buildChain = [chain](const zaudio::System& system, const zaudio::ChannelGroup& master) {
+            return addChainUnits(system, master, chain);
+        };
     }
 
     LibraryLog libraryLog(err);
