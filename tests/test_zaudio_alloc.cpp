@@ -1,8 +1,11 @@
 // The mixer must never allocate. This counts heap allocations made on threads
 // while they render mixer blocks, with 32 streams playing and the API
-// reshaping the unit chain and the channels from another thread.
+// reshaping the unit chain (built-in units of every type among them) and the
+// channels from another thread.
 
 #include "audiosignal.h"
+
+#include <zaudio/unit.h>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,8 +146,11 @@ private slots:
             switch (random() % 8) {
             case 0:
                 if (units.size() < 12) {
-                    QCOMPARE(random() % 2 ? system.createDSPByType(7, &added)
-                                          : system.createDSP(&description, &added),
+                    // Every built-in type, so each unit's processing is watched too.
+                    QCOMPARE(random() % 4
+                                 ? system.createDSPByType(
+                                       unitInfoAt(static_cast<int>(pick(unitInfoCount()))).type, &added)
+                                 : system.createDSP(&description, &added),
                              Ok);
                     QCOMPARE(master.addDSP(static_cast<int>(pick(units.size() + 1)), added), Ok);
                     units.push_back(added);
@@ -161,9 +167,12 @@ private slots:
                     units.erase(std::find(units.begin(), units.end(), unit));
                 }
                 break;
-            case 3:
-                QCOMPARE(unit.setParameterFloat(0, static_cast<float>(random() % 40) - 30.0f), Ok);
+            case 3: { // anything from below to above the ranges; a missing index is refused
+                const Result r = unit.setParameterFloat(static_cast<int>(pick(4)),
+                                                        static_cast<float>(random() % 30000) - 100.0f);
+                QVERIFY(r == Ok || r == ErrInvalidParam);
                 break;
+            }
             case 4:
                 QCOMPARE(channel.setVolume(static_cast<float>(random() % 200) / 100.0f), Ok);
                 break;
