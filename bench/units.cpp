@@ -498,8 +498,8 @@ int main(int argc, char** argv)
         "\nTimes include starting the process, reading and writing the files (zelvani-cli also runs "
         "its mixer). *F0 error*: the output's fundamental (autocorrelation) against %.1f Hz. *Harmonic "
         "purity*: energy at the output's harmonics against all the rest, over 100 ms Hann frames of "
-        "the middle half: artefacts (phasiness, smearing, modulation) lower it. The input itself "
-        "measures about 50 dB (its breath noise).\n\n",
+        "the middle half: artefacts (phasiness, smearing, modulation) lower it; the input's own "
+        "breath noise sets the ceiling.\n\n",
         kF0 * kRatio);
     std::fflush(stdout);
 
