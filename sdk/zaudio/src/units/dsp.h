@@ -23,6 +23,25 @@ inline float gainToDb(float gain)
     return 20.0f * std::log10(gain > 1e-20f ? gain : 1e-20f);
 }
 
+// sin(2 pi t) for any t >= 0 (turns): folded to a quarter turn and evaluated
+// with an odd Taylor polynomial, within 1e-7 of the true value. Cheaper than
+// std::sin for LFOs and oscillators.
+inline float sinTurns(double turns)
+{
+    float x = static_cast<float>(turns - std::floor(turns)); // [0, 1)
+    if (x >= 0.5f)
+        x -= 1.0f;
+    if (x > 0.25f)
+        x = 0.5f - x;
+    else if (x < -0.25f)
+        x = -0.5f - x;
+    x *= 6.28318530718f;
+    const float x2 = x * x;
+    return x * (1.0f +
+                x2 * (-1.0f / 6 + x2 * (1.0f / 120 + x2 * (-1.0f / 5040 +
+                                                           x2 * (1.0f / 362880 + x2 * (-1.0f / 39916800))))));
+}
+
 // Flushes values too small to matter to zero so feedback paths never run on
 // denormals, whatever the FPU's mode.
 inline float undenormal(float v)

@@ -1,3 +1,4 @@
+#include "dsp.h"
 #include "units.h"
 
 #include <algorithm>
@@ -23,22 +24,6 @@ enum Waveform
     Triangle,
     Noise
 };
-
-// sin(2 pi t) for t in [0, 1): folded to a quarter turn and evaluated with an
-// odd Taylor polynomial, within 1e-7 of the true value (float resolution).
-inline float sinTurns(double t)
-{
-    float x = static_cast<float>(t >= 0.5 ? t - 1.0 : t); // [-0.5, 0.5)
-    if (x > 0.25f)
-        x = 0.5f - x;
-    else if (x < -0.25f)
-        x = -0.5f - x;
-    x *= 6.28318530718f;
-    const float x2 = x * x;
-    return x * (1.0f +
-                x2 * (-1.0f / 6 + x2 * (1.0f / 120 + x2 * (-1.0f / 5040 +
-                                                           x2 * (1.0f / 362880 + x2 * (-1.0f / 39916800))))));
-}
 
 // PolyBLEP residual of a unit upward step at phase 0, for a phase t in [0, 1)
 // advancing dt per sample: it rounds the sample either side of the step.
@@ -146,7 +131,7 @@ private:
         const double t = m_phase;
         switch (wave) {
         case Sine:
-            return sinTurns(t);
+            return dsp::sinTurns(t);
         case Square:
             return static_cast<float>((t < 0.5 ? 1.0 : -1.0) + 2.0 * blep(t, dt) -
                                       2.0 * blep(wrap(t + 0.5), dt));

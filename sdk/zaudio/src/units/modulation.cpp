@@ -32,23 +32,6 @@ const UnitInfo kTremoloInfo = {22, "tremolo", kTremoloParameters, 8};
 
 constexpr int kChannels = Unit::kMaxChannels;
 
-// sin(2 pi t) for t in [0, 2): folded to a quarter turn and evaluated with an
-// odd Taylor polynomial, within 1e-7 of the true value.
-inline float sinTurns(float t)
-{
-    t -= static_cast<float>(static_cast<int>(t));
-    if (t >= 0.5f)
-        t -= 1.0f;
-    if (t > 0.25f)
-        t = 0.5f - t;
-    else if (t < -0.25f)
-        t = -0.5f - t;
-    const float x = t * 6.28318530718f, x2 = x * x;
-    return x * (1.0f +
-                x2 * (-1.0f / 6 + x2 * (1.0f / 120 + x2 * (-1.0f / 5040 +
-                                                           x2 * (1.0f / 362880 + x2 * (-1.0f / 39916800))))));
-}
-
 // A value that moves in a straight line to each new target over a fixed time
 // and then holds it exactly (a mix of 0 stays bit-transparent).
 class Ramp
@@ -94,11 +77,11 @@ public:
     void start(float hz, int rate, unsigned frames)
     {
         const auto phase = static_cast<float>(m_phase.value());
-        m_sin = sinTurns(phase);
-        m_cos = sinTurns(phase + 0.25f);
+        m_sin = dsp::sinTurns(phase);
+        m_cos = dsp::sinTurns(phase + 0.25f);
         const float step = hz / static_cast<float>(rate);
-        m_stepSin = sinTurns(step);
-        m_stepCos = sinTurns(step + 0.25f);
+        m_stepSin = dsp::sinTurns(step);
+        m_stepCos = dsp::sinTurns(step + 0.25f);
         m_phase.advance(static_cast<double>(hz) * frames, rate);
     }
     float sin() const { return m_sin; }
@@ -318,7 +301,7 @@ public:
         const float start = segment == 0 ? 0.0f : m_at[segment - 1];
         const float u = std::min(0.25f * static_cast<float>(segment) + (t - start) * m_scale[segment], 1.0f);
         const float triangle = 1.0f - std::fabs(2.0f * u - 1.0f);
-        const float cosine = 0.5f - 0.5f * sinTurns(u + 0.25f);
+        const float cosine = 0.5f - 0.5f * dsp::sinTurns(u + 0.25f);
         const float x = 2.0f * (triangle + m_shape * (cosine - triangle)) - 1.0f;
         const float denominator = 1.0f - m_square + m_square * std::fabs(x);
         return 0.5f + 0.5f * (denominator > 0.0f ? x / denominator : 0.0f);
