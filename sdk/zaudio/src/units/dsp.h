@@ -70,6 +70,9 @@ public:
         if (!m_primed)
             jump(target);
         m_value += (target - m_value) * m_coefficient;
+        // Lands exactly: a glide towards 0 would otherwise end in denormals.
+        if (std::fabs(target - m_value) <= 1e-7f * (1.0f + std::fabs(target)))
+            m_value = target;
         return m_value;
     }
     float value() const { return m_value; }
@@ -165,6 +168,47 @@ private:
     std::vector<float> m_buffer;
     std::size_t m_mask = 0;
     std::size_t m_write = 0;
+};
+
+// A delay that changes by crossfading rather than gliding (no pitch bend):
+// while a move runs, both delays are read and nextOldWeight() gives the old
+// one's share for each frame in turn. A new target waits until the running
+// move is done.
+class DelayMove
+{
+public:
+    void jump(std::size_t delay)
+    {
+        m_from = m_to = delay;
+        m_left = 0;
+    }
+    // False when already there or still moving.
+    bool moveTo(std::size_t delay, int fadeFrames)
+    {
+        if (m_left > 0 || delay == m_to)
+            return false;
+        m_from = m_to;
+        m_to = delay;
+        m_left = fadeFrames;
+        m_step = 1.0f / static_cast<float>(fadeFrames);
+        return true;
+    }
+    std::size_t from() const { return m_from; }
+    std::size_t to() const { return m_to; }
+    // The old delay's share for this frame, 0 once the move is over.
+    float nextOldWeight() { return m_left > 0 ? static_cast<float>(m_left--) * m_step : 0.0f; }
+    float read(const DelayLine& line)
+    {
+        if (m_left == 0)
+            return line.at(m_to);
+        const float old = nextOldWeight();
+        return old * line.at(m_from) + (1.0f - old) * line.at(m_to);
+    }
+
+private:
+    std::size_t m_from = 1, m_to = 1;
+    int m_left = 0;
+    float m_step = 0.0f;
 };
 
 // A phase in [0, 1) that advances by rate / sampleRate per sample.
