@@ -1,9 +1,12 @@
-// Drives zelvani-cli's audio commands: exact offline renders, and a failed
-// render that leaves the user's existing file as it was.
+// Drives zelvani-cli's audio commands: exact offline renders, unit chains in
+// the live engine's order, and a failed render that leaves the user's
+// existing file as it was.
 #include "audiosignal.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -81,6 +84,45 @@ private slots:
         const std::vector<float> middle = audiosignal::channelOf(frames, 4800, 67200, 1);
         QVERIFY(std::abs(audiosignal::frequency(middle, 48000) - 500) < 5);
         QVERIFY(std::abs(audiosignal::decibels(audiosignal::rms(middle) / (0.5 / std::sqrt(2.0)))) < 0.2);
+    }
+
+    // Fader -6 dB, a 1 kHz oscillator, a 100 Hz low-pass: the live engine runs
+    // them fader, low-pass, oscillator, so the tone comes out whole. Run in the
+    // order given, the low-pass would all but remove it.
+    void renderRunsUnitsInTheEnginesOrder()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("in.wav"));
+        const QString out = dir.filePath(QStringLiteral("out.wav"));
+        QVERIFY(audiosignal::writeSine(QFile::encodeName(in), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 48000, 1, 0.5,
+                                       300, 0.5));
+        const Run run =
+            cli({QStringLiteral("render"), QStringLiteral("--input"), in, QStringLiteral("--output"), out,
+                 QStringLiteral("--unit"), QStringLiteral("7:0=-6"), QStringLiteral("--unit"),
+                 QStringLiteral("2:0=0,1=1000"), QStringLiteral("--unit=20:0=100")});
+        QCOMPARE(run.exitCode, 0);
+        SF_INFO info = {};
+        SNDFILE* file = sf_open(QFile::encodeName(out).constData(), SFM_READ, &info);
+        QVERIFY(file);
+        std::vector<float> frames(static_cast<std::size_t>(info.frames) * 2);
+        sf_readf_float(file, frames.data(), info.frames);
+        sf_close(file);
+        const std::vector<float> tone = audiosignal::channelOf(frames, 4800, 19200, 0);
+        QVERIFY(std::abs(audiosignal::frequency(tone, 48000) - 1000) < 1);
+        QVERIFY(std::abs(audiosignal::decibels(audiosignal::rms(tone) * std::sqrt(2.0))) < 0.5);
+
+        const Run units = cli({QStringLiteral("units"), QStringLiteral("--json")});
+        QCOMPARE(units.exitCode, 0);
+        const QJsonArray table = QJsonDocument::fromJson(units.out.toUtf8()).array();
+        QCOMPARE(table.size(), 21);
+        for (const QJsonValue& unit : table) {
+            if (unit[QStringLiteral("type")].toInt() == 13)
+                QCOMPARE(unit[QStringLiteral("parameters")][1][QStringLiteral("default")].toDouble(), 1024.0);
+        }
+        QCOMPARE(cli({QStringLiteral("render"), QStringLiteral("--input"), in, QStringLiteral("--output"),
+                      out, QStringLiteral("--unit"), QStringLiteral("19:13=1")})
+                     .exitCode,
+                 2);
     }
 
     void failedRenderKeepsTheExistingOutput()
