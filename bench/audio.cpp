@@ -4,6 +4,7 @@
 // Usage: zelvani-bench-audio [--quick] [--sox PATH]
 // Prints a Markdown report on standard output; progress goes to standard error.
 
+#include "benchsupport.h"
 #include "zaudio/zaudio.h"
 
 #include <sndfile.h>
@@ -25,11 +26,9 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace benchsupport;
 
 constexpr int kMixRate = 48000;
 constexpr unsigned kBlockFrames = 256;
@@ -46,11 +45,6 @@ struct Settings
     int peerRuns = 3;
 };
 
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 [[noreturn]] void fail(const std::string& what, int code = 0)
 {
     std::fprintf(stderr, "zelvani-bench-audio: %s%s%s\n", what.c_str(), code ? ": " : "",
@@ -64,43 +58,12 @@ void check(zaudio::Result result, const char* what)
         fail(what, result);
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
 double mean(const std::vector<double>& values)
 {
     double sum = 0.0;
     for (double v : values)
         sum += v;
     return values.empty() ? 0.0 : sum / static_cast<double>(values.size());
-}
-
-// ------------------------------------------------------------ the machine
-
-std::string cpuModel()
-{
-    std::ifstream cpuinfo("/proc/cpuinfo");
-    std::string line;
-    while (std::getline(cpuinfo, line)) {
-        if (line.rfind("model name", 0) == 0) {
-            const auto colon = line.find(':');
-            if (colon != std::string::npos)
-                return line.substr(line.find_first_not_of(" \t", colon + 1));
-        }
-    }
-    return "unknown";
-}
-
-std::string today()
-{
-    char text[64];
-    const std::time_t now = std::time(nullptr);
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M %Z", std::localtime(&now));
-    return text;
 }
 
 // ------------------------------------------------------------ test files
@@ -273,31 +236,6 @@ RenderTimes renderFile(const std::string& input, const std::string& output)
     times.total = secondsSince(start);
     times.frames = done;
     return times;
-}
-
-// Runs a program with its output discarded; the wall-clock time, or a
-// negative value when it could not run or failed.
-double timeProgram(const std::vector<std::string>& arguments)
-{
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1.0;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    const double seconds = secondsSince(start);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1.0;
 }
 
 void removeTree(const std::string& dir, const std::vector<std::string>& files)

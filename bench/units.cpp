@@ -6,6 +6,7 @@
 // Usage: zelvani-bench-units [--quick] [--cli PATH] [--sox PATH] [--rubberband PATH]
 // Prints a Markdown report on standard output; progress goes to standard error.
 
+#include "benchsupport.h"
 #include "zaudio/unit.h"
 
 #include <sndfile.h>
@@ -29,11 +30,9 @@
 #include <utility>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace benchsupport;
 using Values = std::vector<std::pair<int, float>>;
 
 constexpr int kRate = 48000;
@@ -63,31 +62,6 @@ struct Settings
 void progress(const std::string& text)
 {
     std::fprintf(stderr, "zelvani-bench-units: %s\n", text.c_str());
-}
-
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
-std::string cpuModel()
-{
-    std::ifstream cpuinfo("/proc/cpuinfo");
-    std::string line;
-    while (std::getline(cpuinfo, line)) {
-        if (line.rfind("model name", 0) == 0)
-            return line.substr(line.find_first_not_of(" \t", line.find(':') + 1));
-    }
-    return "unknown";
 }
 
 // ------------------------------------------------------------ signals
@@ -298,31 +272,6 @@ std::string describe(const zaudio::UnitInfo& info, const Values& values)
 
 // ------------------------------------------------------------ peers
 
-// Runs a program with its output discarded: wall-clock seconds, or a negative
-// value when it could not run or failed.
-double timeProgram(const std::vector<std::string>& arguments)
-{
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1.0;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    const double seconds = secondsSince(start);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1.0;
-}
-
 // Median of `runs` timings; negative when the program failed.
 double timeRuns(const std::vector<std::string>& arguments, int runs)
 {
@@ -376,10 +325,7 @@ int main(int argc, char** argv)
     }
 
     std::printf("# Built-in units benchmark\n\n");
-    char now[64];
-    const std::time_t t = std::time(nullptr);
-    std::strftime(now, sizeof now, "%Y-%m-%d %H:%M %Z", std::localtime(&t));
-    std::printf("- Date: %s\n- Machine: %s, %u cores (nproc)\n", now, cpuModel().c_str(),
+    std::printf("- Date: %s\n- Machine: %s, %u cores (nproc)\n", today().c_str(), cpuModel().c_str(),
                 std::thread::hardware_concurrency());
 #ifdef NDEBUG
     std::printf("- Build: optimised%s\n\n", settings.quick ? "; quick run (fewer iterations)" : "");
