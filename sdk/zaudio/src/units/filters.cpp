@@ -250,15 +250,17 @@ private:
     unsigned m_periods = 0;
 };
 
-// Types 3 and 5: resonant low- and high-pass (RBJ, 12 dB/octave). Resonance 1
-// is Butterworth; the biquad's Q is 0.7071 x resonance, which is also the gain
-// at the cut-off: 20 log10(0.7071 resonance) dB, so -3 dB at resonance 1.
-template <bool HighPass> class ResonantUnit : public BiquadUnit
+// Filters set by a cut-off and a resonance: both glide, and the biquad is
+// designed again whenever either moved.
+class CutoffResonanceUnit : public BiquadUnit
 {
 public:
-    ResonantUnit() : BiquadUnit(HighPass ? kHighPassInfo : kLowPassInfo) {}
+    using BiquadUnit::BiquadUnit;
 
 protected:
+    // `hz` is already clamped below half the sample rate.
+    virtual void design(double hz, double resonance) = 0;
+
     void prepare(int rate) override
     {
         m_hz.setTime(rate);
@@ -274,16 +276,30 @@ protected:
     {
         flushRarely();
         const bool moved = m_hz.next(target(0));
-        if (!(m_resonance.next(target(1)) || moved))
-            return;
-        const double hz = clampHz(m_hz.hz(), sampleRate()), q = kSqrtHalf * m_resonance.value();
-        m_biquad.set(HighPass ? dsp::BiquadCoefficients::highPass(hz, q, sampleRate())
-                              : dsp::BiquadCoefficients::lowPass(hz, q, sampleRate()));
+        if (m_resonance.next(target(1)) || moved)
+            design(clampHz(m_hz.hz(), sampleRate()), m_resonance.value());
     }
 
 private:
     FrequencyGlide m_hz;
     Glide m_resonance;
+};
+
+// Types 3 and 5: resonant low- and high-pass (RBJ, 12 dB/octave). Resonance 1
+// is Butterworth; the biquad's Q is 0.7071 x resonance, which is also the gain
+// at the cut-off: 20 log10(0.7071 resonance) dB, so -3 dB at resonance 1.
+template <bool HighPass> class ResonantUnit : public CutoffResonanceUnit
+{
+public:
+    ResonantUnit() : CutoffResonanceUnit(HighPass ? kHighPassInfo : kLowPassInfo) {}
+
+protected:
+    void design(double hz, double resonance) override
+    {
+        const double q = kSqrtHalf * resonance;
+        m_biquad.set(HighPass ? dsp::BiquadCoefficients::highPass(hz, q, sampleRate())
+                              : dsp::BiquadCoefficients::lowPass(hz, q, sampleRate()));
+    }
 };
 
 // Type 4: a two-pole resonant low-pass in the manner of tracker players: an
@@ -295,33 +311,18 @@ private:
 // that gain at the cut-off. Above about 0.15 x the sample rate an all-pole
 // response cannot keep falling to the top, so a double zero moves in from the
 // origin towards -1, holding the gain at half the sample rate to -12 dB.
-class TrackerLowPassUnit : public BiquadUnit
+class TrackerLowPassUnit : public CutoffResonanceUnit
 {
 public:
-    TrackerLowPassUnit() : BiquadUnit(kTrackerLowPassInfo) {}
+    TrackerLowPassUnit() : CutoffResonanceUnit(kTrackerLowPassInfo) {}
 
 protected:
-    void prepare(int rate) override
+    void design(double hz, double resonance) override
     {
-        m_hz.setTime(rate);
-        m_resonance.setTime(rate);
-    }
-    void clear() override
-    {
-        m_biquad.reset();
-        m_hz.reset();
-        m_resonance.reset();
-    }
-    void update() override
-    {
-        flushRarely();
-        const bool moved = m_hz.next(target(0));
-        if (!(m_resonance.next(target(1)) || moved))
-            return;
-        const double w = 2.0 * dsp::kPi * clampHz(m_hz.hz(), sampleRate()) / sampleRate();
+        const double w = 2.0 * dsp::kPi * hz / sampleRate();
         const double cw = std::cos(w), t = std::tan(w / 2);
         const double zero = t > kZeroFrom ? (t - kZeroFrom) / (t + kZeroFrom) : 0.0;
-        const double atCutoff = kSqrtHalf * std::pow(10.0, m_resonance.value() * (24.0 / 128.0) / 20.0);
+        const double atCutoff = kSqrtHalf * std::pow(10.0, resonance * (24.0 / 128.0) / 20.0);
         // The zeros scale the gain at the cut-off by (1 + 2z cw + z^2) /
         // ((1 + z)^2 cos^2(w/2)) relative to the bilinear low-pass, whose gain
         // there is its Q.
@@ -339,8 +340,6 @@ protected:
 
 private:
     static constexpr double kZeroFrom = 0.5; // tan(w/2) where the zeros start to move
-    FrequencyGlide m_hz;
-    Glide m_resonance;
 };
 
 // Type 12: a peaking band (RBJ form). The bandwidth is exact in the digital

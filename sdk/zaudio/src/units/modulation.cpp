@@ -98,27 +98,12 @@ private:
     float m_sin = 0.0f, m_cos = 1.0f, m_stepSin = 0.0f, m_stepCos = 1.0f;
 };
 
-// Type 8: one short delay swept by a sine LFO, the same on every channel,
-// mixed with the dry signal: out = (1 - mix) dry + mix wet, so 50 % gives the
-// deepest notches and 100 % a pure vibrato. The delay sweeps from 0.1 ms up to
-// 0.1 ms + depth x 9.9 ms (Hermite interpolated). No latency: the dry path is
-// not delayed.
-class FlangeUnit : public Unit
+// The frame of the flange and the chorus: a delay line per channel, a sine
+// LFO, a mix ramp and a smoothed depth.
+class SweptDelayUnit : public Unit
 {
 public:
-    FlangeUnit() : Unit(kFlangeInfo) {}
-
-    void setup(int rate, unsigned maxFrames, int maxChannels) override
-    {
-        Unit::setup(rate, maxFrames, maxChannels);
-        m_minDelay = std::max(2.0f, 0.0001f * static_cast<float>(rate));
-        m_sweep = std::max(0.0f, 0.01f * static_cast<float>(rate) - m_minDelay);
-        for (dsp::DelayLine& line : m_lines)
-            line.resize(static_cast<std::size_t>(m_minDelay + m_sweep) + 4);
-        m_mix.setLength(rate / 100);
-        m_depth.setTime(30.0f, rate);
-        reset();
-    }
+    using Unit::Unit;
 
     void reset() override
     {
@@ -127,6 +112,41 @@ public:
         m_lfo.reset();
         m_mix.reset();
         m_depth.reset();
+    }
+
+protected:
+    // Sizes the lines for `longest` frames of delay; called by setup().
+    void prepare(int rate, std::size_t longest)
+    {
+        for (dsp::DelayLine& line : m_lines)
+            line.resize(longest + 4);
+        m_mix.setLength(rate / 100);
+        m_depth.setTime(30.0f, rate);
+        reset();
+    }
+
+    dsp::DelayLine m_lines[kChannels];
+    SineLfo m_lfo;
+    Ramp m_mix;
+    dsp::Smoothed m_depth;
+};
+
+// Type 8: one short delay swept by a sine LFO, the same on every channel,
+// mixed with the dry signal: out = (1 - mix) dry + mix wet, so 50 % gives the
+// deepest notches and 100 % a pure vibrato. The delay sweeps from 0.1 ms up to
+// 0.1 ms + depth x 9.9 ms (Hermite interpolated). No latency: the dry path is
+// not delayed.
+class FlangeUnit : public SweptDelayUnit
+{
+public:
+    FlangeUnit() : SweptDelayUnit(kFlangeInfo) {}
+
+    void setup(int rate, unsigned maxFrames, int maxChannels) override
+    {
+        Unit::setup(rate, maxFrames, maxChannels);
+        m_minDelay = std::max(2.0f, 0.0001f * static_cast<float>(rate));
+        m_sweep = std::max(0.0f, 0.01f * static_cast<float>(rate) - m_minDelay);
+        prepare(rate, static_cast<std::size_t>(m_minDelay + m_sweep));
     }
 
     void process(float* data, unsigned frames, int channels) override
@@ -153,10 +173,6 @@ public:
     }
 
 private:
-    dsp::DelayLine m_lines[kChannels];
-    SineLfo m_lfo;
-    Ramp m_mix;
-    dsp::Smoothed m_depth;
     float m_minDelay = 2.0f, m_sweep = 0.0f;
 };
 
@@ -169,32 +185,19 @@ private:
 // Every channel reads a voice at the same delay, so the voice's Hermite
 // weights (the cubic of DelayLine::interpolated) are worked out once per frame
 // and applied to each channel's line.
-class ChorusUnit : public Unit
+class ChorusUnit : public SweptDelayUnit
 {
 public:
     static constexpr int kVoices = 3;
     static constexpr float kBaseMs = 20.0f;
 
-    ChorusUnit() : Unit(kChorusInfo) {}
+    ChorusUnit() : SweptDelayUnit(kChorusInfo) {}
 
     void setup(int rate, unsigned maxFrames, int maxChannels) override
     {
         Unit::setup(rate, maxFrames, maxChannels);
         m_perMs = 0.001f * static_cast<float>(rate);
-        for (dsp::DelayLine& line : m_lines)
-            line.resize(static_cast<std::size_t>((kBaseMs + kChorusParameters[2].max) * m_perMs) + 4);
-        m_mix.setLength(rate / 100);
-        m_depth.setTime(30.0f, rate);
-        reset();
-    }
-
-    void reset() override
-    {
-        for (dsp::DelayLine& line : m_lines)
-            line.reset();
-        m_lfo.reset();
-        m_mix.reset();
-        m_depth.reset();
+        prepare(rate, static_cast<std::size_t>((kBaseMs + kChorusParameters[2].max) * m_perMs));
     }
 
     void process(float* data, unsigned frames, int channels) override
@@ -262,12 +265,8 @@ private:
         m_layout = channels;
     }
 
-    dsp::DelayLine m_lines[kChannels];
     float m_pan[kChannels][kVoices] = {};
     int m_layout = 0;
-    SineLfo m_lfo;
-    Ramp m_mix;
-    dsp::Smoothed m_depth;
     float m_perMs = 48.0f;
 };
 
