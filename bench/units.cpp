@@ -97,15 +97,20 @@ std::vector<float> voicedTone(double seconds)
     return x;
 }
 
+// Writes the mono signal on both channels of a float WAV: the engine always
+// processes its stereo mix, so the peers get the same two channels.
 void writeWav(const std::string& path, const std::vector<float>& mono)
 {
     SF_INFO info;
     std::memset(&info, 0, sizeof info);
     info.samplerate = kRate;
-    info.channels = 1;
+    info.channels = 2;
     info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    std::vector<float> stereo(2 * mono.size());
+    for (std::size_t i = 0; i < mono.size(); ++i)
+        stereo[2 * i] = stereo[2 * i + 1] = mono[i];
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file || sf_writef_float(file, mono.data(), static_cast<sf_count_t>(mono.size())) !=
+    if (!file || sf_writef_float(file, stereo.data(), static_cast<sf_count_t>(mono.size())) !=
                      static_cast<sf_count_t>(mono.size()))
         fail("cannot write " + path);
     sf_close(file);
@@ -285,15 +290,6 @@ double timeRuns(const std::vector<std::string>& arguments, int runs)
     return median(times);
 }
 
-struct Comparison
-{
-    std::string task;
-    std::string ours;   // how our side was run
-    std::string peer;   // the peer's command
-    double ourTime = 0; // seconds
-    double peerTime = 0;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -403,80 +399,99 @@ int main(int argc, char** argv)
     const std::string pitch1024 = std::string("13:0=") + ratioText + ",1=1024";
     const std::string pitch4096 = std::string("13:0=") + ratioText + ",1=4096";
 
+    // What starting, reading and writing cost each tool: subtracted, so the
+    // ratios compare the effects themselves. rubberband reads and writes with
+    // libsndfile as sox does; sox's copy stands for its overhead too.
+    progress("copying the file: zelvani-cli and sox");
+    const double ourCopy = ours(dir + "/copy.wav", {});
+    const double soxCopy = timeRuns({settings.sox, input, dir + "/soxcopy.wav"}, settings.peerRuns);
+
     progress("pitch shifting the file: zelvani-cli, sox, rubberband");
-    struct PitchRun
+    struct Run
     {
         std::string name;
         std::string file;
         double seconds;
+        double overhead;
+        double net() const { return seconds - overhead; }
     };
-    std::vector<PitchRun> pitchRuns = {
+    const std::vector<Run> pitchRuns = {
         {"zelvani-cli render --unit " + pitch1024, dir + "/ours1024.wav",
-         ours(dir + "/ours1024.wav", {pitch1024})},
+         ours(dir + "/ours1024.wav", {pitch1024}), ourCopy},
         {"zelvani-cli render --unit " + pitch4096, dir + "/ours4096.wav",
-         ours(dir + "/ours4096.wav", {pitch4096})},
+         ours(dir + "/ours4096.wav", {pitch4096}), ourCopy},
         {"sox IN OUT pitch " + std::string(centsText), dir + "/sox.wav",
-         timeRuns({settings.sox, input, dir + "/sox.wav", "pitch", centsText}, settings.peerRuns)},
+         timeRuns({settings.sox, input, dir + "/sox.wav", "pitch", centsText}, settings.peerRuns), soxCopy},
         {"rubberband -f " + std::string(ratioText) + " (R2 engine, offline)", dir + "/rb2.wav",
-         timeRuns({settings.rubberband, "-f", ratioText, input, dir + "/rb2.wav"}, settings.peerRuns)},
+         timeRuns({settings.rubberband, "-f", ratioText, input, dir + "/rb2.wav"}, settings.peerRuns),
+         soxCopy},
         {"rubberband --fine -f " + std::string(ratioText) + " (R3 engine, offline)", dir + "/rb3.wav",
          timeRuns({settings.rubberband, "--fine", "-f", ratioText, input, dir + "/rb3.wav"},
-                  settings.peerRuns)},
+                  settings.peerRuns),
+         soxCopy},
     };
     const double audioSeconds = settings.fileSeconds;
-    std::printf("## Pitch shifting a %.0f s voiced tone (F0 %.0f Hz) up four semitones, file to file\n\n",
-                audioSeconds, kF0);
-    std::printf("| tool | seconds (median of %d) | × real time | time vs ours (FFT 1024) | F0 error | "
-                "harmonic purity |\n|---|---:|---:|---:|---:|---:|\n",
-                settings.peerRuns);
+    std::printf(
+        "## Pitch shifting a %.0f s stereo voiced tone (F0 %.0f Hz) up four semitones, file to file\n\n",
+        audioSeconds, kF0);
+    std::printf("Copying the file without an effect takes zelvani-cli %.3f s and sox %.3f s (median of %d); "
+                "*effect s* is a run's time less its tool's copy.\n\n",
+                ourCopy, soxCopy, settings.peerRuns);
+    std::printf(
+        "| tool | seconds | effect s | effect × real time | effect time / ours (FFT 1024) | F0 error | "
+        "harmonic purity |\n|---|---:|---:|---:|---:|---:|---:|\n");
     const PitchQuality source = pitchQuality(input);
-    std::printf("| the input, unshifted | | | | (F0 %.0f Hz) | %.1f dB |\n", kF0, source.purity);
-    for (const PitchRun& run : pitchRuns) {
+    std::printf("| the input, unshifted | | | | | (F0 %.0f Hz) | %.1f dB |\n", kF0, source.purity);
+    for (const Run& run : pitchRuns) {
         if (run.seconds < 0.0) {
-            std::printf("| `%s` | did not run | | | | |\n", run.name.c_str());
+            std::printf("| `%s` | did not run | | | | | |\n", run.name.c_str());
             continue;
         }
         const PitchQuality q = pitchQuality(run.file);
-        std::printf("| `%s` | %.3f | %.0f | %.2f× | %+.3f %% | %.1f dB |\n", run.name.c_str(), run.seconds,
-                    audioSeconds / run.seconds, run.seconds / pitchRuns[0].seconds, q.f0Error, q.purity);
+        std::printf("| `%s` | %.3f | %.3f | %.0f | %.2f× | %+.3f %% | %.1f dB |\n", run.name.c_str(),
+                    run.seconds, run.net(), audioSeconds / run.net(), run.net() / pitchRuns[0].net(),
+                    q.f0Error, q.purity);
     }
     std::printf(
-        "\nTimes include starting the process, reading and writing the files (zelvani-cli also runs "
-        "its mixer). *F0 error*: the output's fundamental (autocorrelation) against %.1f Hz. *Harmonic "
-        "purity*: energy at the output's harmonics against all the rest, over 100 ms Hann frames of "
-        "the middle half: artefacts (phasiness, smearing, modulation) lower it; the input's own "
-        "breath noise sets the ceiling.\n\n",
+        "\n*F0 error*: the output's fundamental (autocorrelation) against %.1f Hz. *Harmonic purity*: "
+        "energy at the output's harmonics against all the rest, over 100 ms Hann frames of the middle half: "
+        "artefacts (phasiness, smearing, modulation) lower it; the input's own breath noise sets the "
+        "ceiling. A steady tone favours time-domain shifters such as sox's (WSOLA), which splice whole "
+        "periods; speech is where they stutter.\n\n",
         kF0 * kRatio);
     std::fflush(stdout);
 
     progress("reverb and echo: zelvani-cli and sox");
-    std::vector<Comparison> comparisons = {
-        {"reverb", "--unit 19 (1.5 s decay)", "sox IN OUT reverb", ours(dir + "/rev.wav", {"19"}),
-         timeRuns({settings.sox, input, dir + "/soxrev.wav", "reverb"}, settings.peerRuns)},
-        {"echo", "--unit 6:0=500,1=50", "sox IN OUT echo 0.8 0.9 500 0.5",
-         ours(dir + "/echo.wav", {"6:0=500,1=50"}),
-         timeRuns({settings.sox, input, dir + "/soxecho.wav", "echo", "0.8", "0.9", "500", "0.5"},
-                  settings.peerRuns)},
-        {"voice chain", "--unit " + pitch1024 + " --unit 12:0=3000,1=1.5,2=4 --unit 19", "",
-         ours(dir + "/chain.wav", {pitch1024, "12:0=3000,1=1.5,2=4", "19"}), -1.0},
+    const std::vector<std::pair<Run, Run>> comparisons = {
+        {{"`zelvani-cli render --unit 19` (1.5 s decay)", "", ours(dir + "/rev.wav", {"19"}), ourCopy},
+         {"`sox IN OUT reverb`", "",
+          timeRuns({settings.sox, input, dir + "/soxrev.wav", "reverb"}, settings.peerRuns), soxCopy}},
+        {{"`zelvani-cli render --unit 6:0=500,1=50`", "", ours(dir + "/echo.wav", {"6:0=500,1=50"}), ourCopy},
+         {"`sox IN OUT echo 0.8 0.9 500 0.5`", "",
+          timeRuns({settings.sox, input, dir + "/soxecho.wav", "echo", "0.8", "0.9", "500", "0.5"},
+                   settings.peerRuns),
+          soxCopy}},
     };
-    std::printf("## Other effects on the same file\n\n");
-    std::printf("| effect | zelvani-cli render | seconds | peer | seconds | peer time / ours |\n"
-                "|---|---|---:|---|---:|---:|\n");
-    for (const Comparison& c : comparisons) {
-        if (c.peer.empty())
-            std::printf("| %s | `%s` | %.3f | | | |\n", c.task.c_str(), c.ours.c_str(), c.ourTime);
-        else if (c.peerTime < 0.0)
-            std::printf("| %s | `%s` | %.3f | `%s` | did not run | |\n", c.task.c_str(), c.ours.c_str(),
-                        c.ourTime, c.peer.c_str());
+    std::printf("## Reverb and echo on the same file\n\n");
+    std::printf("| ours | seconds | effect s | peer | seconds | effect s | peer effect time / ours |\n"
+                "|---|---:|---:|---|---:|---:|---:|\n");
+    for (const auto& [our, peer] : comparisons) {
+        if (peer.seconds < 0.0)
+            std::printf("| %s | %.3f | %.3f | %s | did not run | | |\n", our.name.c_str(), our.seconds,
+                        our.net(), peer.name.c_str());
         else
-            std::printf("| %s | `%s` | %.3f | `%s` | %.3f | %.2f× |\n", c.task.c_str(), c.ours.c_str(),
-                        c.ourTime, c.peer.c_str(), c.peerTime, c.peerTime / c.ourTime);
+            std::printf("| %s | %.3f | %.3f | %s | %.3f | %.3f | %.2f× |\n", our.name.c_str(), our.seconds,
+                        our.net(), peer.name.c_str(), peer.seconds, peer.net(), peer.net() / our.net());
     }
-    std::printf("\nA ratio above 1 means zelvani-cli took less time than the peer.\n");
+    const Run chain = {"", "", ours(dir + "/chain.wav", {pitch1024, "12:0=3000,1=1.5,2=4", "19"}), ourCopy};
+    std::printf(
+        "\nA ratio above 1 means ours took less time. The voice chain (`--unit %s --unit 12:0=3000,1=1.5,2=4 "
+        "--unit 19`) took %.3f s, %.3f s of it in the effects: %.0f× real time.\n",
+        pitch1024.c_str(), chain.seconds, chain.net(), audioSeconds / chain.net());
 
-    for (const char* name : {"voice.wav", "ours1024.wav", "ours4096.wav", "sox.wav", "rb2.wav", "rb3.wav",
-                             "rev.wav", "soxrev.wav", "echo.wav", "soxecho.wav", "chain.wav"})
+    for (const char* name :
+         {"voice.wav", "copy.wav", "soxcopy.wav", "ours1024.wav", "ours4096.wav", "sox.wav", "rb2.wav",
+          "rb3.wav", "rev.wav", "soxrev.wav", "echo.wav", "soxecho.wav", "chain.wav"})
         std::remove((dir + "/" + name).c_str());
     ::rmdir(dir.c_str());
     return 0;
