@@ -457,7 +457,7 @@ int main(int argc, char** argv)
         "energy at the output's harmonics against all the rest, over 100 ms Hann frames of the middle half: "
         "artefacts (phasiness, smearing, modulation) lower it; the input's own breath noise sets the "
         "ceiling. A steady tone favours time-domain shifters such as sox's (WSOLA), which splice whole "
-        "periods; speech is where they stutter.\n\n",
+        "periods.\n\n",
         kF0 * kRatio);
     std::fflush(stdout);
 
