@@ -817,7 +817,8 @@ Result System::createDSPByType(int type, DSP* dsp) const
     std::unique_ptr<Unit> unit = createUnit(type);
     if (!unit)
         return ErrDspType;
-    unit->setup(s->rate, s->blockFrames, Unit::kMaxChannels);
+    // The master chain runs on the stereo mix: no room for more channels.
+    unit->setup(s->rate, s->blockFrames, 2);
     auto impl = std::make_unique<DSPImpl>();
     impl->system = s;
     impl->type = type;
