@@ -78,11 +78,6 @@ double rmsOf(const std::vector<float>& x, std::size_t from, std::size_t to)
     return std::sqrt(sum / static_cast<double>(to - from));
 }
 
-double db(double v)
-{
-    return 20 * std::log10(std::max(v, 1e-12));
-}
-
 // Mono 16-bit samples of a WAV file with the plain 44-byte header espeak-ng
 // writes, and its rate.
 std::vector<float> readWav(const QString& path, int& rate)

@@ -4,8 +4,11 @@
 
 #include <zaudio/unit.h>
 
+#include <QMetaType>
+
+#include <algorithm>
 #include <cmath>
-#include <initializer_list>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -15,39 +18,52 @@ namespace unitsignal {
 constexpr int kRate = 48000;
 constexpr unsigned kBlock = 480; // 10 ms
 
+using Params = std::vector<std::pair<int, float>>; // (parameter index, value)
+
+inline void set(zaudio::Unit& unit, const Params& values)
+{
+    for (const auto& [index, value] : values)
+        unit.setParameter(index, value);
+}
+
 // A unit of `type`, set up for 48 kHz and 8 channels, with the given parameters.
-inline std::unique_ptr<zaudio::Unit> makeUnit(int type,
-                                              std::initializer_list<std::pair<int, float>> values = {})
+inline std::unique_ptr<zaudio::Unit> makeUnit(int type, const Params& values = {})
 {
     std::unique_ptr<zaudio::Unit> unit = zaudio::createUnit(type);
-    if (!unit)
-        return unit;
-    unit->setup(kRate, kBlock, zaudio::Unit::kMaxChannels);
-    for (const auto& [index, value] : values)
-        unit->setParameter(index, value);
+    if (unit) {
+        unit->setup(kRate, kBlock, zaudio::Unit::kMaxChannels);
+        set(*unit, values);
+    }
     return unit;
 }
 
-// Processes interleaved frames in place, block by block.
+// Processes interleaved frames in place, block by block; blocks restart at
+// frame `at`, where `change` is applied.
+inline void runChanging(zaudio::Unit& unit, std::vector<float>& data, int channels, std::size_t at,
+                        const Params& change, unsigned block = kBlock)
+{
+    const auto stride = static_cast<std::size_t>(channels), frames = data.size() / stride;
+    for (std::size_t i = 0; i < frames;) {
+        if (i == at)
+            set(unit, change);
+        const std::size_t end = std::min({i + block, frames, i < at ? at : frames});
+        unit.process(data.data() + i * stride, static_cast<unsigned>(end - i), channels);
+        i = end;
+    }
+}
+
 inline void run(zaudio::Unit& unit, std::vector<float>& data, int channels, unsigned block = kBlock)
 {
-    const std::size_t frames = data.size() / static_cast<std::size_t>(channels);
-    for (std::size_t at = 0; at < frames; at += block) {
-        const auto n = static_cast<unsigned>(std::min<std::size_t>(block, frames - at));
-        unit.process(data.data() + at * static_cast<std::size_t>(channels), n, channels);
-    }
+    runChanging(unit, data, channels, SIZE_MAX, {}, block);
 }
 
 inline std::vector<float> sine(double hz, double seconds, double amplitude = 0.5, int channels = 1)
 {
     const auto frames = static_cast<std::size_t>(std::lround(seconds * kRate));
     std::vector<float> x(frames * static_cast<std::size_t>(channels));
-    for (std::size_t i = 0; i < frames; ++i) {
-        const auto v =
-            static_cast<float>(amplitude * std::sin(2 * M_PI * hz * static_cast<double>(i) / kRate));
-        for (int c = 0; c < channels; ++c)
-            x[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] = v;
-    }
+    for (std::size_t i = 0; i < x.size(); ++i)
+        x[i] = static_cast<float>(amplitude *
+                                  std::sin(2 * M_PI * hz * static_cast<double>(i / channels) / kRate));
     return x;
 }
 
@@ -59,6 +75,30 @@ inline std::vector<float> channel(const std::vector<float>& data, int channels, 
          i += static_cast<std::size_t>(channels))
         out.push_back(data[i]);
     return out;
+}
+
+// The largest |x[i] - x[i - stride]| for i in [from, to), NaN once any is; a
+// stride of the channel count compares the frames of interleaved data.
+inline double steepestStep(const std::vector<float>& x, std::size_t from = 1, std::size_t to = SIZE_MAX,
+                           std::size_t stride = 1)
+{
+    double m = 0;
+    for (std::size_t i = std::max(from, stride); i < std::min(to, x.size()); ++i) {
+        const double v = std::fabs(x[i] - (stride ? x[i - stride] : 0.0f));
+        m = std::isnan(v) || v > m ? v : m;
+    }
+    return m;
+}
+
+// The largest |x[i]| in [from, to), NaN once any is.
+inline double peak(const std::vector<float>& x, std::size_t from = 0, std::size_t to = SIZE_MAX)
+{
+    return steepestStep(x, from, to, 0);
+}
+
+inline double db(double amplitude)
+{
+    return 20 * std::log10(std::max(amplitude, 1e-12));
 }
 
 // Amplitude of the `hz` component of x[from, to), by Goertzel.
@@ -77,14 +117,6 @@ inline double amplitudeAt(const std::vector<float>& x, double hz, std::size_t fr
     return 2 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(to - from);
 }
 
-// Steady-state gain in dB of a fresh unit of `type` for a sine of `hz`.
-inline double gainDbAt(int type, std::initializer_list<std::pair<int, float>> values, double hz)
-{
-    auto unit = makeUnit(type, values);
-    std::vector<float> x = sine(hz, 0.5, 0.25);
-    run(*unit, x, 1);
-    const std::size_t settle = x.size() / 2;
-    return 20 * std::log10(std::max(amplitudeAt(x, hz, settle) / 0.25, 1e-12));
-}
-
 } // namespace unitsignal
+
+Q_DECLARE_METATYPE(unitsignal::Params)
