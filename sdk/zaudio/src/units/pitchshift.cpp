@@ -1,7 +1,7 @@
 // Pitch shifter: a phase vocoder that moves spectral peaks instead of
 // stretching time, so tempo and latency stay fixed whatever the ratio.
 //
-// Each frame (Hann window, hop N/4, zero-phase so a sinusoid's lobe has one
+// Each frame (Hann window, hop N/8, zero-phase so a sinusoid's lobe has one
 // phase) is split into regions around its spectral peaks. A region moves as a
 // whole so that its peak lands at ratio times the peak's true frequency
 // (measured from the phase advance since the previous frame); an interpolator
@@ -47,7 +47,7 @@ constexpr int kMinSize = 256;
 constexpr int kMaxSize = 4096;
 constexpr int kMaxBins = kMaxSize / 2 + 1;
 // Input history and overlap-add buffer: room for the frames a size change
-// replays (the newest sample back to 1.75 frames of the largest size). The
+// replays (the newest sample back to 1.875 frames of the largest size). The
 // input ring repeats its first kMaxSize samples after its end, so any frame
 // reads it in one piece.
 constexpr std::size_t kRingSize = 8192;
@@ -60,8 +60,18 @@ constexpr float kTwoPi = 2.0f * kPi;
 // Peaks weaker than this (power relative to the frame's strongest bin) join
 // their neighbours' regions.
 constexpr float kPeakFloor = 1e-7f;
-// A peak whose power grew more than this in one hop has no phase history.
-constexpr float kOnsetRise = 8.0f;
+// Below this (relative to the strongest bin) a peak must also top the bins two
+// away: a partial's main lobe spans them, while the ripples of breath noise
+// between harmonics would otherwise each make a region that carries away
+// parts of the partials' lobes.
+constexpr float kPeakDominance = 1e-3f;
+// A peak whose power grew more than this in one hop has no phase history (a
+// tone starting inside the frame grows less in an eighth of a frame than in a
+// quarter, hence well below the 8 that suits a quarter-frame hop). A bin
+// outside any peak's pull needs a steeper rise: between close harmonics bins
+// beat, and restarting their phase at each swell would roughen the sound.
+constexpr float kOnsetRise = 3.3f;
+constexpr float kBinOnsetRise = 8.0f;
 // Bins this much weaker than their region's peak move with it regardless.
 constexpr float kLockFloor = 1e-4f;
 // Frames with less power than this are silence.
@@ -74,6 +84,11 @@ constexpr float kSilence = 1e-20f;
 constexpr float kRatioGlideSeconds = 0.03f;
 constexpr float kGlideFrameSeconds = 1024.0f / 48000.0f;
 constexpr float kFadeSeconds = 0.003f;
+// Frames per frame length (hop N / 8). A bin's phase advance tells its
+// frequency without ambiguity only within hop-rate-wide bands (4 bins either
+// side at N / 8, 2 at N / 4); where close harmonics beat, bins stray further,
+// and at hop N / 4 a low voice at N = 1024 comes out some 4 dB less clean.
+constexpr int kOverlap = 8;
 
 // The allowed FFT size nearest to `value` (ties go to the larger size).
 int fftSizeFor(float value)
@@ -347,8 +362,8 @@ private:
 
     // Reading with weights h at offsets t from a point f past a bin turns the
     // frame's samples by g(u) = sum h_t exp(-2 pi i (t - f) u); that times
-    // hann^2, overlap-added at hop 1/4, has Fourier terms at multiples of 4
-    // cycles per frame, each linear in h with real coefficients.
+    // hann^2, overlap-added at hop 1/kOverlap, has Fourier terms at multiples of
+    // kOverlap cycles per frame, each linear in h with real coefficients.
     static void solve(double f, float* out)
     {
         double normal[kTaps][kTaps + 1] = {};
@@ -362,7 +377,7 @@ private:
         double row[kTaps];
         for (int m = -2; m <= 2; ++m) {
             for (int t = 0; t < kTaps; ++t)
-                row[t] = windowSquaredAt(4.0 * m - (t - 2 - f));
+                row[t] = windowSquaredAt(static_cast<double>(kOverlap * m) - (t - 2 - f));
             // The sum of the windows (m = 0) held firmly; the ripple terms zero.
             addRow(row, m == 0 ? windowSquaredAt(0.0) : 0.0, m == 0 ? 100.0 : 1.0);
         }
@@ -603,7 +618,7 @@ private:
     void useSize(int size)
     {
         m_size = size;
-        m_hop = size / 4;
+        m_hop = size / kOverlap;
         m_hopFill = 0;
         const float scale =
             std::max(1.0f, static_cast<float>(size) / static_cast<float>(sampleRate()) / kGlideFrameSeconds);
@@ -622,10 +637,10 @@ private:
             std::fill(ch.output.begin(), ch.output.end(), 0.0f);
             std::fill(ch.previous.begin(), ch.previous.end(), 0.0f);
             std::fill(ch.turn.begin(), ch.turn.end(), 0.0f);
-            for (int back = 3; back >= 0; --back)
+            for (int back = kOverlap - 1; back >= 0; --back)
                 analyseAndShift(c, m_position - static_cast<std::size_t>(back * m_hop), m_ratio, m_ratio);
             // Sums for times already played would come back a lap later.
-            const std::size_t from = m_position - static_cast<std::size_t>(m_size + 3 * m_hop);
+            const std::size_t from = m_position - static_cast<std::size_t>(m_size + (kOverlap - 1) * m_hop);
             const std::size_t to = m_position - static_cast<std::size_t>(m_size - 1);
             for (std::size_t t = from; t != to; ++t)
                 ch.output[t & kRingMask] = 0.0f;
@@ -682,15 +697,17 @@ private:
             p[half + g] = p[half - g];
         }
 
-        // Peaks: bins above their neighbours.
-        const float threshold = strongest * kPeakFloor;
+        // Peaks: bins above their neighbours (weak ones: above the next two).
+        const float threshold = strongest * kPeakFloor, dominant = strongest * kPeakDominance;
         int peaks = 0;
         int* peakList = m_peaks.data();
         for (int k = 0; k <= half; ++k) {
             const float v = p[k];
             peakList[peaks] = k;
             peaks += static_cast<int>(v > threshold) & static_cast<int>(v > p[k - 1]) &
-                     static_cast<int>(v >= p[k + 1]);
+                     static_cast<int>(v >= p[k + 1]) &
+                     (static_cast<int>(v > dominant) |
+                      (static_cast<int>(v > p[k - 2]) & static_cast<int>(v >= p[k + 2])));
         }
         // Regions meet at the weakest bin between two peaks.
         m_bounds[0] = 0;
@@ -706,7 +723,7 @@ private:
         }
         m_bounds[static_cast<std::size_t>(peaks)] = half + 1;
 
-        // Phase advance per hop of bin k is k * 2 pi hop / n = k * pi / 2.
+        // Phase advance per hop of bin k is k * 2 pi hop / n = k * pi / 4.
         const float binsPerRadian = static_cast<float>(n / m_hop) / kTwoPi;
         const float advancePerBin = kTwoPi * static_cast<float>(m_hop) / static_cast<float>(n);
         float* turn = ch.turn.data();
@@ -755,7 +772,7 @@ private:
                 loners.bin[lonely] = j;
                 loners.re[lonely] = zr;
                 loners.im[lonely] = zi;
-                loners.fresh[lonely] = static_cast<float>(p[j] > kOnsetRise * (qr * qr + qi * qi));
+                loners.fresh[lonely] = static_cast<float>(p[j] > kBinOnsetRise * (qr * qr + qi * qi));
                 loners.turn[lonely] = turn[j];
                 lonely += static_cast<int>(!follows);
                 locked[j] = follows ? 1.0f : 0.0f;
@@ -803,8 +820,8 @@ private:
         y[2 * half + 1] = 0.0f;
 
         m_fft.inverse(y, frame, n);
-        // Hann squared at hop n / 4 sums to 1.5; the inverse transform adds n.
-        const float scale = 1.0f / (1.5f * static_cast<float>(n));
+        // Hann squared sums to 3/8 of the overlap; the inverse transform adds n.
+        const float scale = 1.0f / (0.375f * static_cast<float>(kOverlap) * static_cast<float>(n));
         addToOutput(ch.output.data(), start & kRingMask, frame + half, window, half, scale);
         addToOutput(ch.output.data(), (start + static_cast<std::size_t>(half)) & kRingMask, frame,
                     window + half, half, scale);
