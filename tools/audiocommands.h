@@ -1,9 +1,10 @@
 #pragma once
 
-// The subcommands that drive the audio library: devices, play and render.
+// The subcommands that drive the audio engine: devices, cable, play, render and units.
 // Each run* function is the entry of one subcommand; the pieces they are made
 // of are declared here too so they can be checked on their own.
 
+#include "deviceselection.h"
 #include "zaudio/zaudio.h"
 
 #include <QJsonArray>
@@ -19,6 +20,7 @@
 
 namespace cli {
 
+int runCable(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runDevices(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runPlay(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err);
@@ -26,30 +28,21 @@ int runUnits(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 // ------------------------------------------------------------------ devices
 
-struct AudioDevice
+// What `devices` shows: the lists, the server's defaults and the devices
+// the engine would choose with the configured names.
+struct DeviceReport
 {
-    int id = 0;
-    QString name;
-    int sampleRate = 0;
-    int channel = 0;    // channels of the device's speaker mode
-    unsigned state = 0; // zaudio::DriverState bits
-    int mode = 0;       // zaudio::SpeakerMode
-    QString guid;
+    QList<AudioDevice> inputs;
+    QList<AudioDevice> outputs;
+    QString defaultInput;
+    QString defaultOutput;
+    DeviceSelection::Choice chosen[3]; // by kind: input, output, virtual output
 };
 
-struct DeviceList
-{
-    QVector<AudioDevice> inputs;
-    QVector<AudioDevice> outputs;
-};
-
-// Lists the devices of `system`, which must not be initialised yet (nor have
-// had setDriver called) so that getDriver still names the server's default.
-zaudio::Result listDevices(const zaudio::System& system, DeviceList* list);
-// {"inputs": [AudioDevice...], "outputs": [AudioDevice...]}
-QJsonObject deviceListToJson(const DeviceList& list);
-// The plain-text listing of `devices`.
-QString deviceListToText(const DeviceList& list);
+DeviceReport deviceReport();
+// {"inputs": [...], "outputs": [...], "chosen": {"input": {"device", "rule"}, "output", "virtual"}}
+QJsonObject deviceReportToJson(const DeviceReport& report);
+QString deviceReportToText(const DeviceReport& report);
 
 // --------------------------------------------------------------------- play
 

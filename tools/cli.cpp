@@ -23,12 +23,26 @@ struct Command
 // shows all of it.
 constexpr Command kCommands[] = {
     {"devices", "devices [--json]",
-     "input and output devices as the engine lists them\n"
-     "Lists the sound server's outputs and inputs: id, name, rate, channels, and which is the default.\n"
-     "--json prints one JSON document: {\"inputs\": [...], \"outputs\": [...]}, each device with\n"
-     "\"id\", \"name\", \"sampleRate\", \"channel\", \"state\" (1 connected, +2 default), \"mode\" and "
+     "input and output devices as the engine lists them, and the input, output and virtual-output devices "
+     "it\n"
+     "would choose, with the rule that chose each\n"
+     "Lists the sound server's outputs and inputs (monitors of outputs left out): id, name, rate, channels,\n"
+     "and which is the default. The choice follows InputName and OutputName of appconfig.ini; the virtual\n"
+     "output is the first output whose name contains \"VB-Audio Virtual Cable\".\n"
+     "--json prints one JSON document: {\"inputs\": [...], \"outputs\": [...], \"chosen\": {\"input\":\n"
+     "{\"device\", \"rule\"}, \"output\": {...}, \"virtual\": {...}}}, each device with \"id\", \"name\",\n"
+     "\"sampleRate\", \"channel\", \"state\" (inputs: 1 connected, +2 default; outputs: -1), \"mode\" and\n"
      "\"guid\".",
      &runDevices},
+    {"cable", "cable status|install|remove",
+     "the virtual cable: whether both sides exist; load them; unload them\n"
+     "The cable is an output \"CABLE Input (VB-Audio Virtual Cable)\" and an input \"CABLE Output\n"
+     "(VB-Audio Virtual Cable)\" fed by it, which other programs use as their microphone.\n"
+     "status   shows whether each side exists\n"
+     "install  loads the missing sides for this session, as the program does at start, and puts the default\n"
+     "         recording and playback devices back as they were\n"
+     "remove   unloads both sides",
+     &runCable},
     {"play", "play FILE [--output NAME] [--volume V] [--loop]",
      "plays a sound file through the audio library to a device (default: the sound server's default output)\n"
      "--output NAME  the output whose name is NAME (else the one whose name contains it, ignoring case)\n"

@@ -1,11 +1,15 @@
-// zelvani-cli devices: the sound server's outputs and inputs as the audio
-// library lists them.
+// zelvani-cli devices and cable: the devices as the engine lists them, the
+// ones it would choose, and the virtual cable.
 
 #include "audiocommands.h"
 #include "cli.h"
 #include "commandsupport.h"
+#include "cutesettings.h"
+#include "deviceselection.h"
+#include "launchmanager.h"
+#include "utility.h"
+#include "virtualcable.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -14,26 +18,29 @@ namespace cli {
 
 namespace {
 
-constexpr int kNameLength = 512;
+QJsonObject deviceToJson(const AudioDevice& device)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("id"), device.id);
+    object.insert(QStringLiteral("name"), device.name);
+    object.insert(QStringLiteral("sampleRate"), device.sampleRate);
+    object.insert(QStringLiteral("channel"), device.channel);
+    object.insert(QStringLiteral("state"), device.state);
+    object.insert(QStringLiteral("mode"), device.mode);
+    object.insert(QStringLiteral("guid"), device.guid);
+    return object;
+}
 
-QJsonArray devicesToJson(const QVector<AudioDevice>& devices)
+QJsonArray devicesToJson(const QList<AudioDevice>& devices)
 {
     QJsonArray array;
-    for (const AudioDevice& device : devices) {
-        QJsonObject object;
-        object.insert(QStringLiteral("id"), device.id);
-        object.insert(QStringLiteral("name"), device.name);
-        object.insert(QStringLiteral("sampleRate"), device.sampleRate);
-        object.insert(QStringLiteral("channel"), device.channel);
-        object.insert(QStringLiteral("state"), static_cast<int>(device.state));
-        object.insert(QStringLiteral("mode"), device.mode);
-        object.insert(QStringLiteral("guid"), device.guid);
-        array.append(object);
-    }
+    for (const AudioDevice& device : devices)
+        array.append(deviceToJson(device));
     return array;
 }
 
-void appendSection(QString* text, const char* title, const QVector<AudioDevice>& devices)
+void appendSection(QString* text, const char* title, const QList<AudioDevice>& devices,
+                   const QString& defaultName)
 {
     text->append(QLatin1String(title));
     text->append(QLatin1String(":\n"));
@@ -48,87 +55,66 @@ void appendSection(QString* text, const char* title, const QVector<AudioDevice>&
         nameWidth = std::max(nameWidth, static_cast<int>(device.name.size()));
     }
     for (const AudioDevice& device : devices) {
-        QString line = QStringLiteral("  %1  %2  %3 Hz, %4 channel%5")
-                           .arg(device.id, idWidth)
-                           .arg(device.name, -nameWidth)
-                           .arg(device.sampleRate)
-                           .arg(device.channel)
-                           .arg(device.channel == 1 ? QString() : QStringLiteral("s"));
-        if (device.state & zaudio::DriverDefault)
+        QString line =
+            QStringLiteral("  %1  %2  %3 Hz, %4 channel%5")
+                .arg(QString::number(device.id).rightJustified(idWidth), device.name.leftJustified(nameWidth),
+                     QString::number(device.sampleRate), QString::number(device.channel),
+                     device.channel == 1 ? QString() : QStringLiteral("s"));
+        if (device.name == defaultName)
             line += QLatin1String("  (default)");
         text->append(line);
         text->append(QLatin1Char('\n'));
     }
 }
 
+const char* const kKindKeys[] = {"input", "output", "virtual"};
+
 } // namespace
 
-zaudio::Result listDevices(const zaudio::System& system, DeviceList* list)
+DeviceReport deviceReport()
 {
-    *list = DeviceList();
-    char name[kNameLength];
-    zaudio::Guid guid;
-    int rate = 0;
-    zaudio::SpeakerMode mode = zaudio::SpeakerMode::Default;
-    int channels = 0;
-    auto device = [&](int id, unsigned state) {
-        AudioDevice d;
-        d.id = id;
-        d.name = QString::fromUtf8(name);
-        d.sampleRate = rate;
-        d.channel = channels;
-        d.state = state;
-        d.mode = static_cast<int>(mode);
-        d.guid = QString::fromStdString(zaudio::formatGuid(guid));
-        return d;
-    };
-
-    int outputs = 0;
-    if (zaudio::Result r = system.getNumDrivers(&outputs); r != zaudio::Ok)
-        return r;
-    // Before any setDriver, getDriver answers the server's default output.
-    int defaultOutput = -1;
-    if (outputs > 0 && system.getDriver(&defaultOutput) != zaudio::Ok)
-        defaultOutput = -1;
-    for (int id = 0; id < outputs; ++id) {
-        if (zaudio::Result r = system.getDriverInfo(id, name, kNameLength, &guid, &rate, &mode, &channels);
-            r != zaudio::Ok)
-            return r;
-        list->outputs.append(
-            device(id, zaudio::DriverConnected | (id == defaultOutput ? zaudio::DriverDefault : 0u)));
-    }
-
-    int inputs = 0;
-    if (zaudio::Result r = system.getRecordNumDrivers(&inputs, nullptr); r != zaudio::Ok)
-        return r;
-    for (int id = 0; id < inputs; ++id) {
-        unsigned state = 0;
-        if (zaudio::Result r =
-                system.getRecordDriverInfo(id, name, kNameLength, &guid, &rate, &mode, &channels, &state);
-            r != zaudio::Ok)
-            return r;
-        list->inputs.append(device(id, state));
-    }
-    return zaudio::Ok;
+    DeviceReport report;
+    Utility::instance()->audioDeviceList(report.inputs, report.outputs);
+    Utility::instance()->defaultDeviceNames(&report.defaultInput, &report.defaultOutput);
+    CuteSettings* settings = CuteSettings::instance();
+    const QString inputName = settings->value(QStringLiteral("InputName"), QString(), Ini).toString();
+    const QString outputName = settings->value(QStringLiteral("OutputName"), QString(), Ini).toString();
+    for (int kind = DeviceSelection::KindInput; kind <= DeviceSelection::KindVirtualOutput; ++kind)
+        report.chosen[kind] =
+            DeviceSelection::select(report.inputs, report.outputs, kind, inputName, outputName);
+    return report;
 }
 
-QJsonObject deviceListToJson(const DeviceList& list)
+QJsonObject deviceReportToJson(const DeviceReport& report)
 {
+    QJsonObject chosen;
+    for (int kind = 0; kind < 3; ++kind) {
+        QJsonObject entry;
+        entry.insert(QStringLiteral("device"), deviceToJson(report.chosen[kind].device));
+        entry.insert(QStringLiteral("rule"), report.chosen[kind].rule);
+        chosen.insert(QLatin1String(kKindKeys[kind]), entry);
+    }
     QJsonObject object;
-    object.insert(QStringLiteral("inputs"), devicesToJson(list.inputs));
-    object.insert(QStringLiteral("outputs"), devicesToJson(list.outputs));
+    object.insert(QStringLiteral("inputs"), devicesToJson(report.inputs));
+    object.insert(QStringLiteral("outputs"), devicesToJson(report.outputs));
+    object.insert(QStringLiteral("chosen"), chosen);
     return object;
 }
 
-QString deviceListToText(const DeviceList& list)
+QString deviceReportToText(const DeviceReport& report)
 {
-    // Without a server the library lists nothing at all; a server always has
-    // at least one output (its null sink) and that output's monitor.
-    if (list.outputs.isEmpty() && list.inputs.isEmpty())
+    if (report.outputs.isEmpty() && report.inputs.isEmpty())
         return QStringLiteral("No sound server: no devices.\n");
     QString text;
-    appendSection(&text, "Outputs", list.outputs);
-    appendSection(&text, "Inputs", list.inputs);
+    appendSection(&text, "Outputs", report.outputs, report.defaultOutput);
+    appendSection(&text, "Inputs", report.inputs, report.defaultInput);
+    text.append(QLatin1String("Chosen:\n"));
+    for (int kind = 0; kind < 3; ++kind) {
+        const DeviceSelection::Choice& choice = report.chosen[kind];
+        const QString name = choice.device.name.isEmpty() ? QStringLiteral("(none)") : choice.device.name;
+        text.append(QStringLiteral("  %1  %2  (%3)\n")
+                        .arg(QString::fromLatin1(kKindKeys[kind]).leftJustified(7), name, choice.rule));
+    }
     return text;
 }
 
@@ -143,24 +129,76 @@ int runDevices(const QStringList& arguments, std::FILE* out, std::FILE* err)
                           QStringLiteral("unexpected argument '%1'").arg(parsed.positional[0]));
 
     LibraryLog libraryLog(err);
-    zaudio::System system;
-    if (zaudio::Result r = zaudio::createSystem(&system); r != zaudio::Ok) {
-        std::fprintf(err, "zelvani-cli: cannot start the audio library: %s\n", zaudio::errorString(r));
-        return Failure;
+    const DeviceReport report = deviceReport();
+    if (parsed.has(QStringLiteral("--json"))) {
+        const QByteArray json = QJsonDocument(deviceReportToJson(report)).toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out);
+    } else {
+        std::fputs(deviceReportToText(report).toUtf8().constData(), out);
     }
-    SystemGuard guard(system);
-    // Listing works before init, which would open a playback stream.
-    DeviceList list;
-    if (zaudio::Result r = listDevices(system, &list); r != zaudio::Ok) {
-        std::fprintf(err, "zelvani-cli: cannot list the devices: %s\n", zaudio::errorString(r));
+    return std::fflush(out) == 0 ? Success : Failure;
+}
+
+int runCable(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    ParsedArguments parsed;
+    QString error;
+    if (!parseArguments(arguments, {}, {}, &parsed, &error))
+        return usageError(err, "cable", error);
+    const QStringList actions = {QStringLiteral("status"), QStringLiteral("install"),
+                                 QStringLiteral("remove")};
+    if (parsed.positional.size() != 1 || !actions.contains(parsed.positional[0]))
+        return usageError(err, "cable", QStringLiteral("say status, install or remove"));
+    const QString action = parsed.positional[0];
+
+    LibraryLog libraryLog(err);
+    auto currentStatus = [](bool* serverFound) {
+        QList<AudioDevice> inputs;
+        QList<AudioDevice> outputs;
+        Utility::instance()->audioDeviceList(inputs, outputs);
+        *serverFound = !inputs.isEmpty() || !outputs.isEmpty();
+        return VirtualCable::status(inputs, outputs);
+    };
+    bool serverFound = false;
+    const VirtualCable::Status before = currentStatus(&serverFound);
+    if (!serverFound) {
+        std::fputs("zelvani-cli: cable: no sound server: no devices\n", err);
         return Failure;
     }
 
-    if (parsed.has(QStringLiteral("--json"))) {
-        const QByteArray json = QJsonDocument(deviceListToJson(list)).toJson(QJsonDocument::Indented);
-        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out);
+    if (action == QLatin1String("status")) {
+        std::fprintf(out, "playback side  \"%s\": %s\n", VirtualCable::kPlaybackDescription,
+                     before.playback ? "present" : "missing");
+        std::fprintf(out, "recording side \"%s\": %s\n", VirtualCable::kRecordingDescription,
+                     before.recording ? "present" : "missing");
+        std::fputs(before.complete() ? "The virtual cable is complete.\n"
+                                     : "The virtual cable is incomplete.\n",
+                   out);
+    } else if (action == QLatin1String("install")) {
+        if (before.complete()) {
+            std::fputs("The virtual cable is already complete; nothing to do.\n", out);
+        } else {
+            // The program's own launch step: load, let the server settle, put the defaults back.
+            LaunchManager::instance()->installVirtualDriver();
+            const VirtualCable::Status after = currentStatus(&serverFound);
+            if (!after.complete()) {
+                std::fputs(
+                    "zelvani-cli: cable: the virtual cable is still incomplete; see the log for the cause\n",
+                    err);
+                return Failure;
+            }
+            std::fputs("Installed the virtual cable; the default devices are as they were.\n", out);
+        }
     } else {
-        std::fputs(deviceListToText(list).toUtf8().constData(), out);
+        QStringList removed;
+        if (!VirtualCable::unload(&error, &removed)) {
+            std::fprintf(err, "zelvani-cli: cable: %s\n", qPrintable(error));
+            return Failure;
+        }
+        if (removed.isEmpty())
+            std::fputs("There is no virtual cable to remove.\n", out);
+        for (const QString& name : removed)
+            std::fprintf(out, "Removed \"%s\".\n", name.toUtf8().constData());
     }
     return std::fflush(out) == 0 ? Success : Failure;
 }

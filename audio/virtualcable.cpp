@@ -1,0 +1,162 @@
+#include "virtualcable.h"
+
+#include "pulsesession.h"
+
+#include <algorithm>
+
+namespace VirtualCable {
+
+const char kPlaybackDescription[] = "CABLE Input (VB-Audio Virtual Cable)";
+const char kRecordingDescription[] = "CABLE Output (VB-Audio Virtual Cable)";
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 2000;
+
+struct Sides
+{
+    const PulseSession::Device* playback = nullptr;
+    const PulseSession::Device* recording = nullptr;
+};
+
+Sides findSides(const QList<PulseSession::Device>& sinks, const QList<PulseSession::Device>& sources)
+{
+    Sides sides;
+    for (const PulseSession::Device& sink : sinks) {
+        if (!sides.playback && isVirtualCable(sink.description))
+            sides.playback = &sink;
+    }
+    for (const PulseSession::Device& source : sources) {
+        if (!sides.recording && !source.monitor && isVirtualCable(source.description))
+            sides.recording = &source;
+    }
+    return sides;
+}
+
+bool connectSession(PulseSession* session, QString* error)
+{
+    if (session->connect(kConnectTimeoutMs, error))
+        return true;
+    *error = QStringLiteral("no sound server: %1").arg(*error);
+    return false;
+}
+
+bool listDevices(PulseSession* session, QList<PulseSession::Device>* sinks,
+                 QList<PulseSession::Device>* sources, QString* error)
+{
+    sinks->clear();
+    sources->clear();
+    if (session->listDevices(sinks, sources))
+        return true;
+    *error = QStringLiteral("cannot list the devices: %1").arg(session->lastError());
+    return false;
+}
+
+// A property list value in double quotes, for module arguments.
+QByteArray description(const char* text)
+{
+    return QByteArray("device.description=\"") + text + '"';
+}
+
+} // namespace
+
+Status status(const QList<AudioDevice>& inputs, const QList<AudioDevice>& outputs)
+{
+    auto hasCable = [](const QList<AudioDevice>& devices) {
+        return std::any_of(devices.begin(), devices.end(),
+                           [](const AudioDevice& device) { return isVirtualCable(device.name); });
+    };
+    Status result;
+    result.recording = hasCable(inputs);
+    result.playback = hasCable(outputs);
+    return result;
+}
+
+bool load(QString* error, QStringList* done)
+{
+    PulseSession session("Zelvani Voice Changer cable");
+    if (!connectSession(&session, error))
+        return false;
+    QList<PulseSession::Device> sinks;
+    QList<PulseSession::Device> sources;
+    if (!listDevices(&session, &sinks, &sources, error))
+        return false;
+    Sides sides = findSides(sinks, sources);
+    if (!sides.playback) {
+        const QByteArray arguments = "sink_name=zelvani_cable rate=48000 channels=2 sink_properties='" +
+                                     description(kPlaybackDescription) + "'";
+        if (!session.loadModule("module-null-sink", arguments, nullptr)) {
+            *error = QStringLiteral("cannot load the cable's playback side: %1").arg(session.lastError());
+            return false;
+        }
+        if (done)
+            done->append(QString::fromLatin1(kPlaybackDescription));
+        if (!listDevices(&session, &sinks, &sources, error))
+            return false;
+        sides = findSides(sinks, sources);
+        if (!sides.playback) {
+            *error = QStringLiteral("the sound server made no output named \"%1\"").arg(kPlaybackDescription);
+            return false;
+        }
+    }
+    if (!sides.recording) {
+        const QByteArray arguments = "master=" + sides.playback->monitorName +
+                                     " source_name=zelvani_cable_output source_properties='" +
+                                     description(kRecordingDescription) + "'";
+        if (!session.loadModule("module-remap-source", arguments, nullptr)) {
+            *error = QStringLiteral("cannot load the cable's recording side: %1").arg(session.lastError());
+            return false;
+        }
+        if (done)
+            done->append(QString::fromLatin1(kRecordingDescription));
+        if (!listDevices(&session, &sinks, &sources, error))
+            return false;
+        if (!findSides(sinks, sources).recording) {
+            *error = QStringLiteral("the sound server made no input named \"%1\"").arg(kRecordingDescription);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool unload(QString* error, QStringList* done)
+{
+    PulseSession session("Zelvani Voice Changer cable");
+    if (!connectSession(&session, error))
+        return false;
+    QList<PulseSession::Device> sinks;
+    QList<PulseSession::Device> sources;
+    if (!listDevices(&session, &sinks, &sources, error))
+        return false;
+    // The recording sides first: unloading an output also takes the inputs
+    // remapped from it.
+    QList<const PulseSession::Device*> sides;
+    for (const PulseSession::Device& source : sources) {
+        if (!source.monitor && isVirtualCable(source.description))
+            sides.append(&source);
+    }
+    for (const PulseSession::Device& sink : sinks) {
+        if (isVirtualCable(sink.description))
+            sides.append(&sink);
+    }
+    QList<std::uint32_t> unloaded;
+    for (const PulseSession::Device* side : sides) {
+        if (side->ownerModule == PA_INVALID_INDEX) {
+            *error = QStringLiteral("\"%1\" is not a module of the sound server and cannot be removed here")
+                         .arg(side->description);
+            return false;
+        }
+        if (unloaded.contains(side->ownerModule))
+            continue;
+        if (!session.unloadModule(side->ownerModule)) {
+            *error = QStringLiteral("cannot remove \"%1\": %2").arg(side->description, session.lastError());
+            return false;
+        }
+        unloaded.append(side->ownerModule);
+        if (done)
+            done->append(side->description);
+    }
+    return true;
+}
+
+} // namespace VirtualCable
