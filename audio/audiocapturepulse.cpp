@@ -428,9 +428,8 @@ bool AudioCapturePulse::Private::openMeter(Endpoint* endpoint)
     attributes.fragsize = sizeof(float);
     attributes.tlength = attributes.prebuf = attributes.minreq = static_cast<std::uint32_t>(-1);
     pa_stream_set_read_callback(meter, &Private::onMeterRead, endpoint);
-    const auto flags =
-        static_cast<pa_stream_flags_t>(PA_STREAM_PEAK_DETECT | PA_STREAM_ADJUST_LATENCY |
-                                       PA_STREAM_DONT_MOVE | PA_STREAM_DONT_INHIBIT_AUTO_SUSPEND);
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_PEAK_DETECT | PA_STREAM_ADJUST_LATENCY |
+                                                      PA_STREAM_DONT_MOVE);
     if (pa_stream_connect_record(meter, endpoint->recordSource().constData(), &attributes, flags) < 0) {
         pa_stream_unref(meter);
         return false;

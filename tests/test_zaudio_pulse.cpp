@@ -1,7 +1,8 @@
-// zaudio on a sound server: the private server of scripts/pulse-test-server
-// (reached through PULSE_SERVER), with the null sinks Zelvani_Test_A (the
-// default) and Zelvani_Test_B and the null source Zelvani_Test_Mic (the
-// default). What a system plays is recorded back from the sinks' monitors.
+// zaudio on a sound server: the private server of scripts/pulse-env (reached
+// through PULSE_SERVER; PulseAudio or PipeWire), with the null sinks "Speakers"
+// (the default) and "Microphone feed", and the mono source "Microphone" (the
+// default) remapped from the feed's monitor. What a system plays is recorded
+// back from the sinks' monitors.
 
 #include "audiosignal.h"
 
@@ -24,8 +25,8 @@ namespace {
 constexpr int kRate = 48000;
 constexpr double kHz = 440; // whole cycles in the 1 s file: it loops without a seam
 const double kLevel = decibels(0.5 / M_SQRT2);
-const char* const kMonitorA = "zelvani_test_a.monitor";
-const char* const kMonitorB = "zelvani_test_b.monitor";
+const char* const kSpeakersMonitor = "speakers.monitor";
+const char* const kFeedMonitor = "microphone_feed.monitor";
 
 // A recording with small fragments. While one is open on a monitor, the null
 // sink behind it works in small blocks; idle, it works two seconds at a time.
@@ -98,10 +99,10 @@ private slots:
         QVERIFY(writeSine(m_dir.filePath(QStringLiteral("sine.wav")).toLocal8Bit(),
                           SF_FORMAT_WAV | SF_FORMAT_FLOAT, kRate, 2, 1.0, kHz, 0.5));
         // Never read; waits once until both sinks work in small blocks.
-        m_keepAwake[0] = openRecording(kMonitorA);
-        m_keepAwake[1] = openRecording(kMonitorB);
+        m_keepAwake[0] = openRecording(kSpeakersMonitor);
+        m_keepAwake[1] = openRecording(kFeedMonitor);
         QVERIFY(m_keepAwake[0] && m_keepAwake[1]);
-        QVERIFY(!record(kMonitorA, 0.11).empty() && !record(kMonitorB, 0.11).empty());
+        QVERIFY(!record(kSpeakersMonitor, 0.11).empty() && !record(kFeedMonitor, 0.11).empty());
     }
 
     void cleanupTestCase()
@@ -125,19 +126,19 @@ private slots:
         for (int i = 0; i < count; ++i)
             sinks << driverName(i, false);
         QCOMPARE(m_system.getDriver(&current), Ok);
-        QCOMPARE(driverName(current, false), QStringLiteral("Zelvani_Test_A"));
+        QCOMPARE(driverName(current, false), QStringLiteral("Speakers"));
         QCOMPARE(m_system.getRecordNumDrivers(&count, &connected), Ok);
         for (int i = 0; i < count; ++i) {
             sources << driverName(i, true, &state);
             QVERIFY(state & DriverConnected);
-            QCOMPARE(bool(state & DriverDefault), sources.last() == QLatin1String("Zelvani_Test_Mic"));
+            QCOMPARE(bool(state & DriverDefault), sources.last() == QLatin1String("Microphone"));
         }
         sinks.sort();
         sources.sort();
-        QCOMPARE(sinks, QStringList({QStringLiteral("Zelvani_Test_A"), QStringLiteral("Zelvani_Test_B")}));
-        QCOMPARE(sources, QStringList({QStringLiteral("Monitor of Zelvani_Test_A [loopback]"),
-                                       QStringLiteral("Monitor of Zelvani_Test_B [loopback]"),
-                                       QStringLiteral("Zelvani_Test_Mic")}));
+        QCOMPARE(sinks, QStringList({QStringLiteral("Microphone feed"), QStringLiteral("Speakers")}));
+        QCOMPARE(sources, QStringList({QStringLiteral("Microphone"),
+                                       QStringLiteral("Monitor of Microphone feed [loopback]"),
+                                       QStringLiteral("Monitor of Speakers [loopback]")}));
         QCOMPARE(m_guids.size(), 5);
     }
 
@@ -145,7 +146,7 @@ private slots:
     {
         QVERIFY(playSine());
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        const std::vector<float> heard = record(kMonitorA, 1.0);
+        const std::vector<float> heard = record(kSpeakersMonitor, 1.0);
         QVERIFY2(std::abs(decibels(rms(heard)) - kLevel) < 1.0,
                  qPrintable(QString::number(decibels(rms(heard)))));
         QVERIFY2(std::abs(frequency(heard, kRate) / kHz - 1) < 0.01,
@@ -156,7 +157,7 @@ private slots:
     {
         QVERIFY(playSine());
         int other = 0, current = -1;
-        while (other < 2 && driverName(other, false) != QLatin1String("Zelvani_Test_B"))
+        while (other < 2 && driverName(other, false) != QLatin1String("Microphone feed"))
             ++other;
         QVERIFY(other < 2);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -164,7 +165,7 @@ private slots:
         QCOMPARE(m_system.getDriver(&current), Ok);
         QCOMPARE(current, other);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        const std::vector<float> first = record(kMonitorA, 0.5), second = record(kMonitorB, 0.5);
+        const std::vector<float> first = record(kSpeakersMonitor, 0.5), second = record(kFeedMonitor, 0.5);
         QVERIFY2(!first.empty() && decibels(rms(first)) < -60,
                  qPrintable(QString::number(decibels(rms(first)))));
         QVERIFY2(std::abs(decibels(rms(second)) - kLevel) < 1.0,

@@ -1,0 +1,145 @@
+#pragma once
+
+// Helpers for tests against the private sound server: pactl, a tone played
+// into a sink, and the frequency of captured samples.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QtTest>
+
+#include <pulse/simple.h>
+
+#include <atomic>
+#include <cmath>
+#include <thread>
+
+// Runs pactl against the server of PULSE_SERVER; its standard output, or a
+// failed QVERIFY-style message through `ok`.
+inline QString pactl(const QStringList& arguments, bool* ok = nullptr)
+{
+    QProcess process;
+    process.start(QStringLiteral("pactl"), arguments);
+    const bool finished = process.waitForFinished(10000);
+    const bool success = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (ok)
+        *ok = success;
+    if (!success)
+        qWarning("pactl %s failed: %s", qPrintable(arguments.join(QLatin1Char(' '))),
+                 process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// Loads a module and answers its index, -1 on failure.
+inline int loadModule(const QStringList& arguments)
+{
+    bool ok = false;
+    const QString index = pactl(QStringList{QStringLiteral("load-module")} + arguments, &ok);
+    return ok ? index.toInt() : -1;
+}
+
+// Unloads a module when the test ends, passed or not.
+struct ModuleGuard
+{
+    int index;
+    ~ModuleGuard()
+    {
+        if (index >= 0)
+            pactl({QStringLiteral("unload-module"), QString::number(index)});
+    }
+};
+
+// The descriptions of the server's sinks, or of its sources that are not monitors.
+inline QStringList serverDescriptions(bool sources)
+{
+    const QString text =
+        pactl({QStringLiteral("list"), sources ? QStringLiteral("sources") : QStringLiteral("sinks")});
+    QStringList result;
+    for (const QString& block : text.split(QRegularExpression(QStringLiteral("\\n(?=(Sink|Source) #)")))) {
+        const QRegularExpressionMatch description =
+            QRegularExpression(QStringLiteral("\\n\\s*Description: ([^\\n]*)")).match(block);
+        const bool monitor = sources && !block.contains(QLatin1String("Monitor of Sink: n/a"));
+        if (description.hasMatch() && !monitor)
+            result.append(description.captured(1));
+    }
+    return result;
+}
+
+// A sine played into a sink (by server name) on a thread of its own until destroyed.
+class TonePlayer
+{
+public:
+    TonePlayer(const char* sink, double frequency, float amplitude)
+    {
+        m_thread = std::thread([this, sink = QByteArray(sink), frequency, amplitude] {
+            pa_sample_spec format{PA_SAMPLE_FLOAT32LE, 48000, 2};
+            // A short buffer so the tone starts and stops within a few blocks.
+            pa_buffer_attr attributes{static_cast<std::uint32_t>(-1), 48000 * 2 * 4 / 50,
+                                      static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
+                                      static_cast<std::uint32_t>(-1)};
+            int error = 0;
+            pa_simple* stream =
+                pa_simple_new(nullptr, "Zelvani test tone", PA_STREAM_PLAYBACK, sink.constData(), "tone",
+                              &format, nullptr, &attributes, &error);
+            if (!stream) {
+                m_failed = true;
+                return;
+            }
+            float block[480 * 2];
+            double phase = 0.0;
+            while (!m_stop) {
+                for (int i = 0; i < 480; ++i) {
+                    block[2 * i] = block[2 * i + 1] = amplitude * static_cast<float>(std::sin(phase));
+                    phase += 2.0 * M_PI * frequency / 48000.0;
+                }
+                if (pa_simple_write(stream, block, sizeof block, &error) < 0) {
+                    m_failed = true;
+                    break;
+                }
+            }
+            pa_simple_free(stream);
+        });
+    }
+    ~TonePlayer()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    TonePlayer(const TonePlayer&) = delete;
+    TonePlayer& operator=(const TonePlayer&) = delete;
+
+    bool failed() const { return m_failed; }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_failed{false};
+    std::thread m_thread;
+};
+
+// Frequency of the first channel of interleaved samples, from its rising zero crossings.
+inline double zeroCrossingFrequency(const QVector<float>& samples, int channels, int rate = 48000)
+{
+    int crossings = 0;
+    const int frames = samples.size() / channels;
+    for (int i = 1; i < frames; ++i) {
+        if (samples[(i - 1) * channels] < 0.0f && samples[i * channels] >= 0.0f)
+            ++crossings;
+    }
+    return frames > 1 ? crossings * double(rate) / frames : 0.0;
+}
+
+// Amplitude of the `frequency` component of the first channel (Goertzel).
+inline double toneAmplitude(const QVector<float>& samples, int channels, double frequency, int rate = 48000)
+{
+    const int frames = samples.size() / channels;
+    const double coefficient = 2.0 * std::cos(2.0 * M_PI * frequency / rate);
+    double s1 = 0.0;
+    double s2 = 0.0;
+    for (int i = 0; i < frames; ++i) {
+        const double s0 = samples[i * channels] + coefficient * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
+    return frames > 0 ? 2.0 * std::sqrt(std::max(0.0, power)) / frames : 0.0;
+}

@@ -1,0 +1,325 @@
+// Devices, capture, meters, volumes, the device watch and the virtual cable
+// against the private sound server: the sinks "Speakers" (default) and
+// "Microphone feed", and the mono source "Microphone" (default) that carries
+// what is played into the feed.
+
+#include "audiocapturepulse.h"
+#include "deviceselection.h"
+#include "launchmanager.h"
+#include "pulsetools.h"
+#include "utility.h"
+#include "virtualcable.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QString kSpeakers = QStringLiteral("Speakers");
+const QString kMicrophone = QStringLiteral("Microphone");
+
+// Collects what a capture delivers.
+struct Recorder : QObject
+{
+    explicit Recorder(AudioCapturePulse* capture)
+    {
+        connect(capture, &AudioCapturePulse::pcmReadData, this,
+                [this](QSharedPointer<float> samples, int count) {
+                    counts.append(count);
+                    if (!samples) {
+                        ++holes;
+                        return;
+                    }
+                    packets.append(QVector<float>(samples.data(), samples.data() + count));
+                });
+    }
+    QVector<float> joined(int fromPacket = 0) const
+    {
+        QVector<float> all;
+        for (int i = fromPacket; i < packets.size(); ++i)
+            all += packets[i];
+        return all;
+    }
+    QVector<int> counts;
+    QVector<QVector<float>> packets;
+    int holes = 0;
+};
+
+QString defaultSourceName()
+{
+    QString recording;
+    QString playback;
+    Utility::instance()->defaultDeviceNames(&recording, &playback);
+    return recording;
+}
+
+} // namespace
+
+class TestDevicesPulse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QString error;
+        QVERIFY2(VirtualCable::unload(&error), qPrintable(error));
+        pactl({QStringLiteral("set-default-sink"), QStringLiteral("speakers")});
+        pactl({QStringLiteral("set-default-source"), QStringLiteral("microphone")});
+    }
+
+    void listMatchesTheServer()
+    {
+        QList<AudioDevice> inputs;
+        QList<AudioDevice> outputs;
+        Utility::instance()->audioDeviceList(inputs, outputs);
+        QStringList inputNames;
+        for (const AudioDevice& d : inputs) {
+            inputNames.append(d.name);
+            QCOMPARE(d.state & 1, 1);
+            QCOMPARE(bool(d.state & 2), d.name == kMicrophone);
+            QVERIFY(QRegularExpression(QStringLiteral("^\\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\\}$"))
+                        .match(d.guid)
+                        .hasMatch());
+        }
+        QStringList outputNames;
+        for (const AudioDevice& d : outputs) {
+            outputNames.append(d.name);
+            QCOMPARE(d.state, -1);
+            QCOMPARE(d.sampleRate, 48000);
+        }
+        QCOMPARE(outputNames, serverDescriptions(false));
+        QCOMPARE(inputNames, serverDescriptions(true));
+        QVERIFY(outputNames.contains(kSpeakers));
+        QCOMPARE(inputs.at(inputNames.indexOf(kMicrophone)).channel, 1);
+    }
+
+    void cableInstallKeepsDefaultsAndIsIdempotent()
+    {
+        LaunchManager* launch = LaunchManager::instance();
+        QSignalSpy progress(launch, &LaunchManager::stepValueChange);
+        QElapsedTimer clock;
+        clock.start();
+        launch->installVirtualDriver();
+        QVERIFY(clock.elapsed() >= LaunchManager::kSettleMs);
+        QCOMPARE(progress.count(), 1);
+        QCOMPARE(progress.at(0).at(0).toInt(), 4);
+
+        QList<AudioDevice> inputs;
+        QList<AudioDevice> outputs;
+        Utility::instance()->audioDeviceList(inputs, outputs);
+        QVERIFY(VirtualCable::status(inputs, outputs).complete());
+        QString recording;
+        QString playback;
+        QVERIFY(Utility::instance()->defaultDeviceNames(&recording, &playback));
+        QCOMPARE(recording, kMicrophone);
+        QCOMPARE(playback, kSpeakers);
+
+        // The engine's choice with the cable present: the microphone listed
+        // before the cable's recording side is chosen, the cable becomes the
+        // default microphone of other programs.
+        const DeviceSelection::Choice input = DeviceSelection::select(inputs, outputs, 0, {}, {});
+        QCOMPARE(input.device.name, kMicrophone);
+        QCOMPARE(input.previousDefault, kMicrophone);
+        QCOMPARE(input.makeDefault, QStringList{QString::fromLatin1(VirtualCable::kRecordingDescription)});
+        Utility::instance()->setDefaultDevice(input.makeDefault.first());
+        QCOMPARE(defaultSourceName(), input.makeDefault.first());
+        QCOMPARE(DeviceSelection::select(inputs, outputs, 2, {}, {}).device.name,
+                 QString::fromLatin1(VirtualCable::kPlaybackDescription));
+        Utility::instance()->setDefaultDevice(kMicrophone);
+
+        // Complete: nothing is loaded and no settling wait.
+        const QString modules =
+            pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")});
+        clock.restart();
+        launch->installVirtualDriver();
+        QVERIFY(clock.elapsed() < LaunchManager::kSettleMs);
+        QCOMPARE(progress.count(), 2);
+        QCOMPARE(pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")}),
+                 modules);
+
+        QString error;
+        QStringList removed;
+        QVERIFY(VirtualCable::unload(&error, &removed));
+        QCOMPARE(removed.size(), 2);
+        QList<AudioDevice> inputsAfter;
+        QList<AudioDevice> outputsAfter;
+        Utility::instance()->audioDeviceList(inputsAfter, outputsAfter);
+        QVERIFY(!VirtualCable::status(inputsAfter, outputsAfter).playback);
+    }
+
+    void missingRecordingSideAloneIsAdded()
+    {
+        QString error;
+        QStringList done;
+        QVERIFY2(VirtualCable::load(&error, &done), qPrintable(error));
+        QCOMPARE(done.size(), 2);
+        // Drop the recording side only, as a user might in a mixer.
+        const QString sources = pactl({QStringLiteral("list"), QStringLiteral("sources")});
+        const QRegularExpressionMatch owner =
+            QRegularExpression(
+                QStringLiteral("Description: CABLE Output[^\\n]*\\n(?:[^\\n]*\\n)*?\\s*Owner Module: (\\d+)"))
+                .match(sources);
+        QVERIFY(owner.hasMatch());
+        pactl({QStringLiteral("unload-module"), owner.captured(1)});
+
+        LaunchManager::instance()->installVirtualDriver();
+        QList<AudioDevice> inputs;
+        QList<AudioDevice> outputs;
+        Utility::instance()->audioDeviceList(inputs, outputs);
+        QVERIFY(VirtualCable::status(inputs, outputs).complete());
+        int playbackSides = 0;
+        for (const AudioDevice& d : outputs)
+            playbackSides += isVirtualCable(d.name) ? 1 : 0;
+        QCOMPARE(playbackSides, 1);
+        QCOMPARE(defaultSourceName(), kMicrophone);
+    }
+
+    void captureDeliversTheFeedInTenMillisecondPackets()
+    {
+        AudioCapturePulse capture;
+        Recorder recorder(&capture);
+        TonePlayer tone("microphone_feed", 440.0, 0.5f);
+        capture.startCapture(kMicrophone);
+        QVERIFY(capture.isCapturing());
+        QCOMPARE(capture.channelCount(), 1);
+        // Let the tone reach the source, then measure what arrives after it.
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.packets.size() >= 30, 5000);
+        const int settled = recorder.packets.size();
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.packets.size() >= settled + 50, 5000);
+        QVERIFY(!tone.failed());
+        for (int count : recorder.counts)
+            QVERIFY2(count > 0 && count <= AudioCapturePulse::kPacketFrames,
+                     qPrintable(QString::number(count)));
+        const QVector<float> samples = recorder.joined(settled);
+        QVERIFY(std::abs(zeroCrossingFrequency(samples, 1) - 440.0) < 440.0 * 0.01);
+        float loudest = 0.0f;
+        for (float v : samples)
+            loudest = std::max(loudest, std::abs(v));
+        QVERIFY2(loudest > 0.45f && loudest < 0.55f, qPrintable(QString::number(loudest)));
+    }
+
+    void peakFollowsTheSignal()
+    {
+        // Idle null sinks of PulseAudio render in blocks of up to 2 s, so the
+        // level may take that long to follow.
+        AudioCapturePulse capture;
+        {
+            TonePlayer tone("microphone_feed", 1000.0, 0.8f);
+            QTRY_VERIFY_WITH_TIMEOUT(capture.peak(kMicrophone) > 0.5f, 5000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(capture.peak(kMicrophone) < 0.05f, 5000);
+        // Silence holds: no stale peak comes back.
+        for (int i = 0; i < 20; ++i) {
+            QTest::qWait(10);
+            QVERIFY(capture.peak(kMicrophone) < 0.05f);
+        }
+        QCOMPARE(capture.peak(QStringLiteral("No such device")), 0.0f);
+    }
+
+    void volumeRoundTrips()
+    {
+        AudioCapturePulse capture;
+        for (const QString& name : {kSpeakers, kMicrophone}) {
+            capture.setVolume(name, 0.37f);
+            QVERIFY(std::abs(capture.volume(name) - 0.37f) < 0.01f);
+            // On the server, not only in this object.
+            AudioCapturePulse other;
+            QVERIFY(std::abs(other.volume(name) - 0.37f) < 0.01f);
+            capture.setVolume(name, 1.0f);
+            QVERIFY(std::abs(capture.volume(name) - 1.0f) < 0.01f);
+        }
+        // An unknown name is tried three times, 100 ms apart, then answers at
+        // once until the device table changes.
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(capture.volume(QStringLiteral("No such device")), 0.0f);
+        QVERIFY(clock.elapsed() >= 190);
+        clock.restart();
+        capture.setVolume(QStringLiteral("No such device"), 0.5f);
+        QCOMPARE(capture.volume(QStringLiteral("No such device")), 0.0f);
+        QVERIFY(clock.elapsed() < 50);
+    }
+
+    void watchReportsDevicesWithLongUnicodeNames()
+    {
+        AudioCapturePulse capture;
+        DeviceNotifier* notifier = capture.notifier();
+        QSignalSpy states(notifier, &DeviceNotifier::deviceStateChanger);
+        QSignalSpy disconnects(notifier, &DeviceNotifier::deviceDisconnect);
+        QString name = QStringLiteral("Kopfhörer (Größe \u00e9\u4e2d\u6587) ");
+        while (name.size() < 200)
+            name += QChar(u'\u00fc');
+        ModuleGuard sink{
+            loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=long_name"),
+                        QStringLiteral("rate=48000"),
+                        QStringLiteral("sink_properties='device.description=\"%1\"'").arg(name)})};
+        QVERIFY(sink.index >= 0);
+        QTRY_VERIFY(!states.isEmpty());
+        QCOMPARE(states.first(), (QVariantList{0, 1}));
+        QCOMPARE(notifier->lastDeviceName(), name);
+
+        QList<AudioDevice> inputs;
+        QList<AudioDevice> outputs;
+        Utility::instance()->audioDeviceList(inputs, outputs);
+        QVERIFY(std::any_of(outputs.begin(), outputs.end(),
+                            [&](const AudioDevice& d) { return d.name == name; }));
+        QVERIFY(capture.volume(name) > 0.99f);
+        Utility::instance()->setDefaultDevice(name);
+        QString recording;
+        QString playback;
+        Utility::instance()->defaultDeviceNames(&recording, &playback);
+        QCOMPARE(playback, name);
+        Utility::instance()->setDefaultDevice(kSpeakers);
+
+        states.clear();
+        pactl({QStringLiteral("unload-module"), QString::number(sink.index)});
+        sink.index = -1;
+        QTRY_VERIFY(!states.isEmpty());
+        QCOMPARE(states.first(), (QVariantList{0, 4}));
+        QCOMPARE(disconnects.count(), 1);
+        QCOMPARE(disconnects.first().first().toString(), name);
+        QCOMPARE(capture.volume(name), 0.0f);
+    }
+
+    void switchingDeliversNothingOfTheOldDevice()
+    {
+        // A second microphone that carries what plays on Speakers.
+        ModuleGuard second{
+            loadModule({QStringLiteral("module-remap-source"), QStringLiteral("master=speakers.monitor"),
+                        QStringLiteral("source_name=second_mic"), QStringLiteral("channels=1"),
+                        QStringLiteral("channel_map=mono"), QStringLiteral("master_channel_map=front-left"),
+                        QStringLiteral("source_properties='device.description=\"Second microphone\"'")})};
+        QVERIFY(second.index >= 0);
+        TonePlayer low("microphone_feed", 300.0, 0.5f);
+        TonePlayer high("speakers", 2400.0, 0.5f);
+        AudioCapturePulse capture;
+        Recorder recorder(&capture);
+        auto lastPacketsCarry = [&](double frequency) {
+            const int n = recorder.packets.size();
+            return n >= 10 && toneAmplitude(recorder.joined(n - 10), 1, frequency) > 0.4;
+        };
+        capture.startCapture(kMicrophone);
+        QTRY_VERIFY_WITH_TIMEOUT(lastPacketsCarry(300.0), 5000);
+
+        capture.switchDevice(QStringLiteral("Second microphone"));
+        QVERIFY(!capture.isCapturing());
+        const int before = recorder.packets.size();
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.packets.size() > before && lastPacketsCarry(2400.0), 5000);
+        QVERIFY(capture.isCapturing());
+        // The new device's first packets may be silence before its tone; none
+        // may carry the old device's 300 Hz (0.5 there).
+        for (int i = before; i < recorder.packets.size(); ++i) {
+            const double old = toneAmplitude(recorder.packets[i], 1, 300.0);
+            QVERIFY2(old < 0.1, qPrintable(QStringLiteral("packet %1: %2").arg(i - before).arg(old)));
+        }
+        pactl({QStringLiteral("unload-module"), QString::number(second.index)});
+        second.index = -1;
+        // The device went away under the capture: it ends cleanly.
+        QTRY_VERIFY(!capture.isCapturing());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDevicesPulse)
+#include "test_devices_pulse.moc"
