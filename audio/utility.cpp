@@ -135,3 +135,17 @@ bool Utility::defaultDeviceNames(QString* recording, QString* playback)
     }
     return true;
 }
+
+DeviceSelection::Choice Utility::chooseDevice(int kind, const QString& inputName, const QString& outputName)
+{
+    QList<AudioDevice> inputs;
+    QList<AudioDevice> outputs;
+    audioDeviceList(inputs, outputs);
+    const DeviceSelection::Choice choice =
+        DeviceSelection::select(inputs, outputs, kind, inputName, outputName);
+    for (const QString& name : choice.makeDefault)
+        setDefaultDevice(name);
+    if (!choice.listsEmpty)
+        LogInfo(DeviceSelection::logLine(choice.device));
+    return choice;
+}

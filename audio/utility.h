@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audiodevice.h"
+#include "deviceselection.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,12 @@ public:
     // The names of the current default recording and playback devices; empty
     // when there is no server or no default.
     bool defaultDeviceNames(QString* recording, QString* playback);
+
+    // The engine's choice of one kind of device on fresh lists, carried out:
+    // choosing the input makes the cable's recording side the default
+    // microphone of other programs. Logs the chosen record unless the lists
+    // were empty.
+    DeviceSelection::Choice chooseDevice(int kind, const QString& inputName, const QString& outputName);
 
 private:
     Utility() = default;

@@ -53,6 +53,26 @@ private slots:
         InitSpdLogW(L"AppLog.log", m_logs.path().toStdWString().c_str());
     }
 
+    void notifierLogsAndSignalsEachState()
+    {
+        DeviceNotifier notifier;
+        QSignalSpy states(&notifier, &DeviceNotifier::deviceStateChanger);
+        QSignalSpy disconnects(&notifier, &DeviceNotifier::deviceDisconnect);
+        const QString name = QStringLiteral("Headset 50%1");
+        for (int state : {1, 2, 3, 4, 8})
+            notifier.onDeviceStateChanged(1, name, state);
+        QCOMPARE(states.count(), 5);
+        QCOMPARE(states.at(4), (QVariantList{1, 8}));
+        // Only a disabled or vanished device counts as disconnected.
+        QCOMPARE(disconnects.count(), 2);
+        for (const char* line : {"Headset 50%1: device state is DEVICE_STATE_ACTIVE = 1",
+                                 "Headset 50%1: device state is DEVICE_STATE_DISABLED = 2",
+                                 "Headset 50%1: device state is DEVICE_STATE_ = 3",
+                                 "Headset 50%1: device state is DEVICE_STATE_NOTPRESENT = 4",
+                                 "Headset 50%1: device state is DEVICE_STATE_UNPLUGGED = 8"})
+            QCOMPARE(logLinesWith(QStringLiteral("[DeviceState] ") + QLatin1String(line)), 1);
+    }
+
     void noServerGivesEmptyAnswersQuickly()
     {
         qputenv("PULSE_SERVER", QByteArray("unix:") + m_logs.path().toUtf8() + "/no-server");

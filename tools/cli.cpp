@@ -44,7 +44,7 @@ constexpr Command kCommands[] = {
      "remove   unloads both sides",
      &runCable},
     {"play", "play FILE [--output NAME] [--volume V] [--loop]",
-     "plays a sound file through the audio library to a device (default: the sound server's default output)\n"
+     "plays a sound file through the audio library to a device (default: the engine's chosen output)\n"
      "--output NAME  the output whose name is NAME (else the one whose name contains it, ignoring case)\n"
      "--volume V     0 to 10 (1 is the file's own level)\n"
      "--loop         plays again and again until stopped\n"

@@ -136,6 +136,12 @@ int runPlay(const QStringList& arguments, std::FILE*, std::FILE* err)
                          zaudio::errorString(r));
             return Failure;
         }
+    } else {
+        // The output the engine would choose; none without a server.
+        const AudioDevice chosen = deviceReport().chosen[DeviceSelection::KindOutput].device;
+        if (!chosen.name.isEmpty() && system.setDriver(chosen.id) != zaudio::Ok)
+            std::fprintf(err, "zelvani-cli: cannot select the output '%s'; playing to the default output\n",
+                         chosen.name.toUtf8().constData());
     }
 
     if (zaudio::Result r = system.init(kMaxChannels); r != zaudio::Ok) {
