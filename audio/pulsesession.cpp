@@ -222,14 +222,16 @@ QString PulseSession::lastError() const
     return QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
 }
 
-PulseSession::Device PulseSession::deviceFrom(const pa_sink_info* info)
+namespace {
+
+// What sinks and sources have in common.
+template <typename Info> PulseSession::Device commonFields(const Info* info)
 {
-    Device device;
+    PulseSession::Device device;
     device.index = info->index;
     device.name = info->name;
     device.description =
         QString::fromUtf8(info->description && *info->description ? info->description : info->name);
-    device.monitorName = info->monitor_source_name ? info->monitor_source_name : "";
     device.ownerModule = info->owner_module;
     device.sampleSpec = info->sample_spec;
     device.channelMap = info->channel_map;
@@ -239,21 +241,20 @@ PulseSession::Device PulseSession::deviceFrom(const pa_sink_info* info)
     return device;
 }
 
+} // namespace
+
+PulseSession::Device PulseSession::deviceFrom(const pa_sink_info* info)
+{
+    Device device = commonFields(info);
+    device.monitorName = info->monitor_source_name ? info->monitor_source_name : "";
+    return device;
+}
+
 PulseSession::Device PulseSession::deviceFrom(const pa_source_info* info)
 {
-    Device device;
+    Device device = commonFields(info);
     device.source = true;
-    device.index = info->index;
-    device.name = info->name;
-    device.description =
-        QString::fromUtf8(info->description && *info->description ? info->description : info->name);
     device.monitor = info->monitor_of_sink != PA_INVALID_INDEX;
-    device.ownerModule = info->owner_module;
-    device.sampleSpec = info->sample_spec;
-    device.channelMap = info->channel_map;
-    device.volume = info->volume;
-    if (info->active_port)
-        device.available = static_cast<pa_port_available_t>(info->active_port->available);
     return device;
 }
 

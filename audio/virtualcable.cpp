@@ -33,14 +33,6 @@ Sides findSides(const QList<PulseSession::Device>& sinks, const QList<PulseSessi
     return sides;
 }
 
-bool connectSession(PulseSession* session, QString* error)
-{
-    if (session->connect(kConnectTimeoutMs, error))
-        return true;
-    *error = QStringLiteral("no sound server: %1").arg(*error);
-    return false;
-}
-
 bool listDevices(PulseSession* session, QList<PulseSession::Device>* sinks,
                  QList<PulseSession::Device>* sources, QString* error)
 {
@@ -50,6 +42,17 @@ bool listDevices(PulseSession* session, QList<PulseSession::Device>* sinks,
         return true;
     *error = QStringLiteral("cannot list the devices: %1").arg(session->lastError());
     return false;
+}
+
+// Connects and lists the devices.
+bool open(PulseSession* session, QList<PulseSession::Device>* sinks, QList<PulseSession::Device>* sources,
+          QString* error)
+{
+    if (!session->connect(kConnectTimeoutMs, error)) {
+        *error = QStringLiteral("no sound server: %1").arg(*error);
+        return false;
+    }
+    return listDevices(session, sinks, sources, error);
 }
 
 // A property list value in double quotes, for module arguments.
@@ -75,11 +78,9 @@ Status status(const QList<AudioDevice>& inputs, const QList<AudioDevice>& output
 bool load(QString* error, QStringList* done)
 {
     PulseSession session("Zelvani Voice Changer cable");
-    if (!connectSession(&session, error))
-        return false;
     QList<PulseSession::Device> sinks;
     QList<PulseSession::Device> sources;
-    if (!listDevices(&session, &sinks, &sources, error))
+    if (!open(&session, &sinks, &sources, error))
         return false;
     Sides sides = findSides(sinks, sources);
     if (!sides.playback) {
@@ -122,11 +123,9 @@ bool load(QString* error, QStringList* done)
 bool unload(QString* error, QStringList* done)
 {
     PulseSession session("Zelvani Voice Changer cable");
-    if (!connectSession(&session, error))
-        return false;
     QList<PulseSession::Device> sinks;
     QList<PulseSession::Device> sources;
-    if (!listDevices(&session, &sinks, &sources, error))
+    if (!open(&session, &sinks, &sources, error))
         return false;
     // The recording sides first: unloading an output also takes the inputs
     // remapped from it.
