@@ -12,7 +12,7 @@ if [[ $# -lt 1 || $1 == -h || $1 == --help ]]; then
 fi
 build=$1
 shift
-for program in "$build/bench/zelvani-bench-units" "$build/tools/zelvani-cli"; do
+for program in "$build/bench/zelvani-bench-units" "$build/bin/zelvani-cli"; do
     if [[ ! -x $program ]]; then
         echo "$0: $program is missing; build the targets zelvani-bench-units and zelvani-cli in $build first" >&2
         exit 1
@@ -21,4 +21,4 @@ done
 if ! grep -qE '^CMAKE_BUILD_TYPE:STRING=Release$' "$build/CMakeCache.txt" 2>/dev/null; then
     echo "$0: warning: $build is not a Release build; its figures are not representative" >&2
 fi
-exec "$build/bench/zelvani-bench-units" --cli "$build/tools/zelvani-cli" "$@"
+exec "$build/bench/zelvani-bench-units" --cli "$build/bin/zelvani-cli" "$@"

@@ -1,0 +1,228 @@
+// The VST 2 host: loading and refusing libraries, what the host answers,
+// block handling, .fxp presets, and third-party plug-ins loaded again and
+// again.
+
+#include "spdlogcore.h"
+#include "vstplugin.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const QString kPlugins = QStringLiteral(ZELVANI_TEST_PLUGINS);
+constexpr std::int32_t kTestId = ('Z' << 24) | ('t' << 16) | ('P' << 8) | 'l';
+
+QString plugin(const char* name)
+{
+    return kPlugins + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".so");
+}
+
+QString logText()
+{
+    QFile log(QString::fromUtf8(SpdLogFilePath()));
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+// An .fxp file: the 28-byte header, a 28-byte name, then parameters or a chunk.
+QByteArray fxp(const char* fxMagic, std::int32_t id, std::int32_t count, const QVector<float>& values,
+               int chunkSize = -1)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    out.writeRawData("CcnK", 4);
+    out << qint32(0);
+    out.writeRawData(fxMagic, 4);
+    out << qint32(1) << id << qint32(1) << count;
+    out.writeRawData(QByteArray(28, 'p').constData(), 28);
+    if (chunkSize >= 0) {
+        out << qint32(chunkSize);
+        out.writeRawData(QByteArray(std::min(chunkSize, 64), 'c').constData(), std::min(chunkSize, 64));
+    }
+    for (float v : values)
+        out << v;
+    return bytes;
+}
+
+std::vector<float> stereo(int frames, float left, float right)
+{
+    std::vector<float> samples(static_cast<std::size_t>(frames) * 2);
+    for (int i = 0; i < frames; ++i) {
+        samples[2 * i] = left * std::sin(0.01f * i);
+        samples[2 * i + 1] = right * std::sin(0.01f * i);
+    }
+    return samples;
+}
+
+} // namespace
+
+class TestVstHost : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        InitSpdLogW(L"AppLog.log", m_dir.path().toStdWString().c_str());
+    }
+
+    void oldEntryAndWhatTheHostAnswers()
+    {
+        VstPlugin vst;
+        QVERIFY(vst.load(plugin("TestMainOnly")));
+        QCOMPARE(vst.name(), QStringLiteral("TestMainOnly"));
+        QCOMPARE(vst.uniqueId(), kTestId);
+        vst.prepare(44100);
+        QCOMPARE(vst.blockSize(), 882);
+        vst.setParameter(2, 1.0f);
+        std::vector<float> block = stereo(100, 0.5f, 0.5f);
+        vst.process(block.data(), static_cast<int>(block.size()));
+        vst.process(block.data(), static_cast<int>(block.size()));
+        // version 2400 even with no effect; the prepared rate and block size;
+        // a time query on each block answered 0.
+        const std::vector<float> expected = {2400, 44100, 882, 2};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(block[static_cast<std::size_t>(2 * i)], expected[static_cast<std::size_t>(i)]);
+    }
+
+    void unusableLibrariesAreRefused()
+    {
+        VstPlugin vst;
+        QVERIFY(!vst.load(plugin("TestFourOutputs")));
+        QVERIFY(logText().contains(QLatin1String("[load] Plugin has more than 2 output channels")));
+        QVERIFY(!vst.load(m_dir.path() + QStringLiteral("/missing.so")));
+        QVERIFY(logText().contains(
+            QStringLiteral("[load] %1/missing.so isEmpty or not exists.").arg(m_dir.path())));
+        QFile text(m_dir.path() + QStringLiteral("/text.so"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a library") > 0);
+        text.close();
+        QVERIFY(!vst.load(text.fileName()));
+        QVERIFY(logText().contains(QStringLiteral("[load] load vst plugin fail: %1").arg(text.fileName())));
+        // A real library that is no plug-in.
+        QVERIFY(!vst.load(QStringLiteral("/lib/x86_64-linux-gnu/libm.so.6")));
+        QVERIFY(logText().contains(QLatin1String("[load] Plugin entry point not found")));
+        // A refused object stays harmless.
+        std::vector<float> block = stereo(10, 1, 1);
+        const std::vector<float> before = block;
+        vst.prepare(48000);
+        vst.process(block.data(), 20);
+        vst.setParameter(0, 1.0f);
+        QVERIFY(block == before);
+        QVERIFY(!vst.loadFxp(QStringLiteral("/nonexistent.fxp")));
+    }
+
+    void blocksAreSlicedAndOddFloatsLeftAlone()
+    {
+        VstPlugin vst;
+        QVERIFY(vst.load(plugin("TestMainOnly")));
+        vst.setParameter(0, 1.0f); // gain 2
+        vst.prepare(48000);
+        std::vector<float> block = stereo(3000, 0.25f, -0.125f); // three slices and a bit
+        std::vector<float> expected = block;
+        for (float& v : expected)
+            v *= 2.0f;
+        vst.process(block.data(), static_cast<int>(block.size()));
+        QVERIFY(block == expected);
+
+        std::vector<float> seven = {1, 2, 3, 4, 5, 6, 7};
+        vst.process(seven.data(), 7);
+        QVERIFY((seven == std::vector<float>{2, 4, 6, 8, 10, 12, 7}));
+    }
+
+    void monoPluginsHearTheVoiceAndSilentSideChains()
+    {
+        VstPlugin vst;
+        QVERIFY(vst.load(plugin("TestSideChain")));
+        QCOMPARE(vst.inputCount(), 3);
+        vst.setParameter(0, 0.5f); // gain 1
+        vst.prepare(48000);
+        std::vector<float> block = stereo(480, 0.5f, 0.25f);
+        const std::vector<float> before = block;
+        vst.process(block.data(), static_cast<int>(block.size()));
+        for (int i = 0; i < 480; ++i) {
+            const float mono = 0.5f * (before[2 * i] + before[2 * i + 1]);
+            QCOMPARE(block[2 * i], mono);
+            QCOMPARE(block[2 * i + 1], mono);
+        }
+    }
+
+    void presets()
+    {
+        VstPlugin vst;
+        QVERIFY(vst.load(plugin("TestMainOnly")));
+        auto write = [this](const QString& name, const QByteArray& bytes) {
+            QFile file(m_dir.path() + QLatin1Char('/') + name);
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            return file.fileName();
+        };
+        // A value out of range stops the reading; the earlier ones stay.
+        QVERIFY(
+            !vst.loadFxp(write(QStringLiteral("range.fxp"), fxp("FxCk", kTestId, 3, {0.5f, 1.5f, 0.2f}))));
+        QCOMPARE(vst.parameter(0), 0.5f);
+        QCOMPARE(vst.parameter(1), 0.25f);
+        QCOMPARE(vst.parameter(2), 0.0f);
+
+        const QByteArray good = fxp("FxCk", kTestId, 3, {0.1f, 0.2f, 0.3f});
+        QVERIFY(!vst.loadFxp(write(QStringLiteral("upper.FXP"), good)));
+        QVERIFY(!vst.loadFxp(
+            write(QStringLiteral("other.fxp"), fxp("FxCk", kTestId + 1, 3, {0.1f, 0.2f, 0.3f}))));
+        QVERIFY(!vst.loadFxp(write(QStringLiteral("count.fxp"), fxp("FxCk", kTestId, 2, {0.1f, 0.2f}))));
+        QVERIFY(!vst.loadFxp(write(QStringLiteral("chunk.fxp"), fxp("FPCh", kTestId, 3, {}, 8))));
+        QVERIFY(!vst.loadFxp(write(QStringLiteral("short.fxp"), good.left(good.size() - 6))));
+        QCOMPARE(vst.parameter(0), 0.1f); // the truncated file set what it held
+        QCOMPARE(vst.parameter(2), 0.0f);
+        QVERIFY(vst.loadFxp(write(QStringLiteral("good.fxp"), good)));
+        QCOMPARE(vst.parameter(2), 0.3f);
+
+        // Chunk presets go to the plug-in whole, as a program chunk.
+        VstPlugin chunks;
+        QVERIFY(chunks.load(plugin("TestChunks")));
+        QVERIFY(!chunks.loadFxp(write(QStringLiteral("params.fxp"), good)));
+        QVERIFY(!chunks.loadFxp(write(QStringLiteral("huge.fxp"), fxp("FPCh", kTestId, 3, {}, 1 << 30))));
+        QVERIFY(chunks.loadFxp(write(QStringLiteral("chunk.fxp"), fxp("FPCh", kTestId, 3, {}, 48))));
+        chunks.setParameter(2, 1.0f);
+        chunks.prepare(48000);
+        std::vector<float> block = stereo(8, 1, 1);
+        chunks.process(block.data(), 16);
+        QCOMPARE(block[8], 48.0f);
+        QCOMPARE(block[10], 1.0f);
+    }
+
+    void thirdPartyPluginsComeAndGo_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const char* name : {"ZamGate", "ZamComp", "ZamDelay"})
+            QTest::newRow(name) << QStringLiteral("/usr/lib/vst/%1-vst.so").arg(QLatin1String(name));
+    }
+
+    void thirdPartyPluginsComeAndGo()
+    {
+        QFETCH(QString, path);
+        if (!QFileInfo::exists(path))
+            QSKIP("zam-plugins is not installed (scripts/install-deps installs it)");
+        std::vector<float> block = stereo(480, 0.5f, 0.5f);
+        for (int round = 0; round < 100; ++round) {
+            VstPlugin vst;
+            QVERIFY(vst.load(path));
+            vst.prepare(48000);
+            for (int i = 0; i < 5; ++i)
+                vst.process(block.data(), static_cast<int>(block.size()));
+        }
+        for (float v : block)
+            QVERIFY(std::isfinite(v));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestVstHost)
+#include "test_vsthost.moc"
