@@ -7,6 +7,8 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -194,6 +196,40 @@ private slots:
         chunks.process(block.data(), 16);
         QCOMPARE(block[8], 48.0f);
         QCOMPARE(block[10], 1.0f);
+    }
+
+    void renderRunsPluginsBeforeUnits()
+    {
+        // A 0.4 tone doubled by the plug-in, then limited to -6 dB: only that
+        // order keeps the peak under 0.5.
+        const QString input = m_dir.path() + QStringLiteral("/tone.wav");
+        const QString output = m_dir.path() + QStringLiteral("/out.wav");
+        QVERIFY(QProcess::execute(QStringLiteral("sox"),
+                                  {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"),
+                                   QStringLiteral("-c"), QStringLiteral("2"), input, QStringLiteral("synth"),
+                                   QStringLiteral("0.5"), QStringLiteral("sine"), QStringLiteral("440"),
+                                   QStringLiteral("vol"), QStringLiteral("0.4")}) == 0);
+        const QString fxpFile = m_dir.path() + QStringLiteral("/double.fxp");
+        QFile preset(fxpFile);
+        QVERIFY(preset.open(QIODevice::WriteOnly));
+        preset.write(fxp("FxCk", kTestId, 3, {1.0f, 0.0f, 0.0f}));
+        preset.close();
+        QProcess cli;
+        cli.start(QStringLiteral(ZELVANI_CLI),
+                  {QStringLiteral("render"), QStringLiteral("--input"), input, QStringLiteral("--output"),
+                   output, QStringLiteral("--unit"), QStringLiteral("11:1=-6"), QStringLiteral("--vst"),
+                   plugin("TestMainOnly"), QStringLiteral("--fxp"), fxpFile});
+        QVERIFY(cli.waitForFinished(60000));
+        QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
+        QProcess stat;
+        stat.start(QStringLiteral("sox"), {output, QStringLiteral("-n"), QStringLiteral("stat")});
+        QVERIFY(stat.waitForFinished(30000));
+        const QString report = QString::fromUtf8(stat.readAllStandardError());
+        const double peak = QRegularExpression(QStringLiteral("Maximum amplitude:\\s+([0-9.]+)"))
+                                .match(report)
+                                .captured(1)
+                                .toDouble();
+        QVERIFY2(peak > 0.45 && peak <= 0.502, qPrintable(report));
     }
 
     void thirdPartyPluginsComeAndGo_data()

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace cli {
 
@@ -68,6 +69,11 @@ struct ChainUnit
     QVector<QPair<int, float>> values;
 };
 
+// Parses "INDEX=VALUE,..." (indexes from 0, finite values); `option` names
+// the argument in the error.
+bool parseAssignments(const QString& list, const QString& option, QVector<QPair<int, float>>* values,
+                      QString* error);
+
 // Parses "TYPE[:INDEX=VALUE,...]" against the built-in units: the type must be
 // one of them and each index one of its parameters. False with `error` set.
 bool parseChainUnit(const QString& text, ChainUnit* unit, QString* error);
@@ -78,6 +84,32 @@ bool parseChainUnit(const QString& text, ChainUnit* unit, QString* error);
 // counts the unit types added before it. Units A, B, C, D run A, D, C, B.
 zaudio::Result addChainUnits(const zaudio::System& system, const zaudio::ChannelGroup& master,
                              const QVector<ChainUnit>& units);
+
+// ------------------------------------------------------------------ plug-ins
+
+// One VST 2 plug-in of a chain: its library, its preset and the values set
+// after the preset (normalised 0..1), in the order given.
+struct ChainPlugin
+{
+    QString path;
+    QString fxp;
+    QVector<QPair<int, float>> values;
+};
+
+// Parses "PATH[:INDEX=VALUE,...]"; values must lie in 0..1.
+bool parseChainPlugin(const QString& text, ChainPlugin* plugin, QString* error);
+
+class PluginRack;
+// Loads the plug-ins the way the engine loads an effect's: library, preset,
+// values, then started at `sampleRate`. Null with `error` set when a library
+// does not load (the cause is in the log).
+std::shared_ptr<PluginRack> loadPluginRack(const QVector<ChainPlugin>& plugins, int sampleRate,
+                                           QString* error);
+// Adds a unit at the tail of `master` (the end that runs first) that runs the
+// rack's plug-ins in order on the stereo mix, as the engine runs them on the
+// microphone before the library's units.
+zaudio::Result addPluginRack(const zaudio::System& system, const zaudio::ChannelGroup& master,
+                             const std::shared_ptr<PluginRack>& rack);
 
 // ------------------------------------------------------------------- render
 

@@ -260,10 +260,11 @@ bool renderFile(const RenderJob& job, RenderOutcome* outcome)
 
 int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
-    // Plug-ins and catalogue effects arrive with the parts that load them.
+    // Catalogue effects arrive with the catalogue.
     const QStringList chainOptions = {QStringLiteral("--unit"), QStringLiteral("--vst"),
                                       QStringLiteral("--fxp"), QStringLiteral("--effect")};
     QVector<ChainUnit> chain;
+    QVector<ChainPlugin> plugins;
     ParsedArguments parsed;
     QString error;
     if (!parseArguments(
@@ -278,6 +279,16 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
             if (!parseChainUnit(option.second, &unit, &error))
                 return usageError(err, "render", error);
             chain.append(unit);
+        } else if (option.first == QLatin1String("--vst")) {
+            ChainPlugin plugin;
+            if (!parseChainPlugin(option.second, &plugin, &error))
+                return usageError(err, "render", error);
+            plugins.append(plugin);
+        } else if (option.first == QLatin1String("--fxp")) {
+            if (plugins.isEmpty() || !plugins.last().fxp.isEmpty())
+                return usageError(err, "render",
+                                  QStringLiteral("--fxp %1 needs a --vst just before it").arg(option.second));
+            plugins.last().fxp = option.second;
         } else if (chainOptions.contains(option.first)) {
             return usageError(err, "render", QStringLiteral("%1 is not available yet").arg(option.first));
         }
@@ -304,13 +315,24 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
                               QStringLiteral("--format is float or pcm16, not '%1'").arg(format));
     }
 
-    if (!chain.isEmpty()) {
-        job.buildChain = [chain](const zaudio::System& system, const zaudio::ChannelGroup& master) {
-            return addChainUnits(system, master, chain);
+    LibraryLog libraryLog(err);
+    std::shared_ptr<PluginRack> rack;
+    if (!plugins.isEmpty()) {
+        rack = loadPluginRack(plugins, 48000, &error);
+        if (!rack) {
+            std::fprintf(err, "zelvani-cli: %s\n", qPrintable(error));
+            return Failure;
+        }
+    }
+    if (!chain.isEmpty() || rack) {
+        job.buildChain = [chain, rack](const zaudio::System& system, const zaudio::ChannelGroup& master) {
+            zaudio::Result r = chain.isEmpty() ? zaudio::Ok : addChainUnits(system, master, chain);
+            if (r == zaudio::Ok && rack)
+                r = addPluginRack(system, master, rack);
+            return r;
         };
     }
 
-    LibraryLog libraryLog(err);
     StopSignals stopSignals;
     ProgressLine progress(err);
     const QString name = QFileInfo(job.input).fileName();

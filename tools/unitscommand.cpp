@@ -69,6 +69,24 @@ QString unitTableToText()
     return text;
 }
 
+bool parseAssignments(const QString& list, const QString& option, QVector<QPair<int, float>>* values,
+                      QString* error)
+{
+    values->clear();
+    for (const QString& assignment : list.split(QLatin1Char(','))) {
+        const int equals = assignment.indexOf(QLatin1Char('='));
+        bool indexOk = false, valueOk = false;
+        const int index = assignment.left(equals).trimmed().toInt(&indexOk);
+        const float value = equals < 0 ? 0.0f : assignment.mid(equals + 1).trimmed().toFloat(&valueOk);
+        if (!indexOk || !valueOk || !std::isfinite(value) || index < 0) {
+            *error = QStringLiteral("'%1' in %2 is not INDEX=VALUE").arg(assignment, option);
+            return false;
+        }
+        values->append({index, value});
+    }
+    return true;
+}
+
 bool parseChainUnit(const QString& text, ChainUnit* unit, QString* error)
 {
     const int colon = text.indexOf(QLatin1Char(':'));
@@ -83,25 +101,17 @@ bool parseChainUnit(const QString& text, ChainUnit* unit, QString* error)
     unit->values.clear();
     if (colon < 0)
         return true;
-    const QStringList assignments = text.mid(colon + 1).split(QLatin1Char(','));
-    for (const QString& assignment : assignments) {
-        const int equals = assignment.indexOf(QLatin1Char('='));
-        bool indexOk = false, valueOk = false;
-        const int index = assignment.left(equals).trimmed().toInt(&indexOk);
-        const float value = equals < 0 ? 0.0f : assignment.mid(equals + 1).trimmed().toFloat(&valueOk);
-        if (!indexOk || !valueOk || !std::isfinite(value)) {
-            *error = QStringLiteral("'%1' in --unit %2 is not INDEX=VALUE").arg(assignment, text);
-            return false;
-        }
-        if (index < 0 || index >= info->parameterCount) {
+    if (!parseAssignments(text.mid(colon + 1), QStringLiteral("--unit ") + text, &unit->values, error))
+        return false;
+    for (const auto& value : unit->values) {
+        if (value.first >= info->parameterCount) {
             *error = QStringLiteral("unit %1 (%2) has no parameter %3; it has 0 to %4")
                          .arg(info->type)
                          .arg(QString::fromUtf8(info->name))
-                         .arg(index)
+                         .arg(value.first)
                          .arg(info->parameterCount - 1);
             return false;
         }
-        unit->values.append({index, value});
     }
     return true;
 }

@@ -1,0 +1,166 @@
+// VST 2 plug-ins in a render chain: loaded like an effect's plug-ins and run
+// by a custom unit at the tail of the master group, so they act on the sound
+// before the built-in units, as they act on the microphone live.
+
+#include "audiocommands.h"
+#include "vstplugin.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <vector>
+
+namespace cli {
+
+class PluginRack
+{
+public:
+    std::vector<std::unique_ptr<VstPlugin>> plugins;
+    zaudio::DSP unit;
+};
+
+namespace {
+
+// What the unit's state holds: the rack it runs, set once after creation.
+struct RackState
+{
+    PluginRack* rack = nullptr;
+};
+
+zaudio::Result rackCreate(zaudio::DSPState* state)
+{
+    state->pluginData = new (std::nothrow) RackState;
+    return state->pluginData ? zaudio::Ok : zaudio::ErrMemory;
+}
+
+zaudio::Result rackRelease(zaudio::DSPState* state)
+{
+    delete static_cast<RackState*>(state->pluginData);
+    return zaudio::Ok;
+}
+
+zaudio::Result rackRead(zaudio::DSPState* state, float* in, float* out, unsigned length, int inChannels,
+                        int* outChannels)
+{
+    const auto* rackState = static_cast<RackState*>(state->pluginData);
+    const std::size_t count = std::size_t(length) * static_cast<std::size_t>(inChannels);
+    std::copy(in, in + count, out);
+    *outChannels = inChannels;
+    if (inChannels == 2 && rackState->rack) {
+        for (const std::unique_ptr<VstPlugin>& plugin : rackState->rack->plugins)
+            plugin->process(out, static_cast<int>(count));
+    }
+    return zaudio::Ok;
+}
+
+zaudio::Result rackData(zaudio::DSPState* state, int index, void** data, unsigned* length, char*)
+{
+    if (index != 0)
+        return zaudio::ErrInvalidParam;
+    *data = state->pluginData;
+    *length = sizeof(RackState);
+    return zaudio::Ok;
+}
+
+zaudio::DSPParameterDesc rackParameter = [] {
+    zaudio::DSPParameterDesc parameter;
+    parameter.type = zaudio::DSPParameterType::Data;
+    std::snprintf(parameter.name, sizeof parameter.name, "rack");
+    return parameter;
+}();
+zaudio::DSPParameterDesc* rackParameters[] = {&rackParameter};
+
+const zaudio::DSPDescription& rackDescription()
+{
+    static const zaudio::DSPDescription description = [] {
+        zaudio::DSPDescription d;
+        std::snprintf(d.name, sizeof d.name, "VST plug-ins");
+        d.numInputBuffers = 1;
+        d.numOutputBuffers = 1;
+        d.create = &rackCreate;
+        d.release = &rackRelease;
+        d.read = &rackRead;
+        d.numParameters = 1;
+        d.paramDesc = rackParameters;
+        d.getParameterData = &rackData;
+        return d;
+    }();
+    return description;
+}
+
+} // namespace
+
+bool parseChainPlugin(const QString& text, ChainPlugin* plugin, QString* error)
+{
+    // The values follow the last colon, when what follows it reads as values
+    // (a path may hold colons of its own).
+    static const QRegularExpression values(QStringLiteral(":(\\s*\\d+\\s*=[^,:]*(,\\s*\\d+\\s*=[^,:]*)*)$"));
+    const QRegularExpressionMatch match = values.match(text);
+    plugin->path = match.hasMatch() ? text.left(match.capturedStart()) : text;
+    plugin->fxp.clear();
+    plugin->values.clear();
+    if (plugin->path.isEmpty()) {
+        *error = QStringLiteral("--vst needs a plug-in library");
+        return false;
+    }
+    if (match.hasMatch() &&
+        !parseAssignments(match.captured(1), QStringLiteral("--vst ") + text, &plugin->values, error))
+        return false;
+    for (const auto& value : plugin->values) {
+        if (value.second < 0.0f || value.second > 1.0f) {
+            *error =
+                QStringLiteral("plug-in values are 0 to 1, not %1 (in --vst %2)").arg(value.second).arg(text);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::shared_ptr<PluginRack> loadPluginRack(const QVector<ChainPlugin>& plugins, int sampleRate,
+                                           QString* error)
+{
+    auto rack = std::make_shared<PluginRack>();
+    for (const ChainPlugin& entry : plugins) {
+        auto plugin = std::make_unique<VstPlugin>();
+        if (!plugin->load(entry.path)) {
+            *error = QStringLiteral("cannot load the plug-in '%1'").arg(entry.path);
+            return nullptr;
+        }
+        if (!entry.fxp.isEmpty() && !plugin->loadFxp(entry.fxp)) {
+            *error =
+                QStringLiteral("the preset '%1' does not fit the plug-in '%2'").arg(entry.fxp, entry.path);
+            return nullptr;
+        }
+        for (const auto& value : entry.values) {
+            if (value.first >= plugin->parameterCount()) {
+                *error = QStringLiteral("the plug-in '%1' has no parameter %2; it has 0 to %3")
+                             .arg(entry.path)
+                             .arg(value.first)
+                             .arg(plugin->parameterCount() - 1);
+                return nullptr;
+            }
+            plugin->setParameter(value.first, value.second);
+        }
+        plugin->prepare(sampleRate);
+        rack->plugins.push_back(std::move(plugin));
+    }
+    return rack;
+}
+
+zaudio::Result addPluginRack(const zaudio::System& system, const zaudio::ChannelGroup& master,
+                             const std::shared_ptr<PluginRack>& rack)
+{
+    if (zaudio::Result r = system.createDSP(&rackDescription(), &rack->unit); r != zaudio::Ok)
+        return r;
+    void* data = nullptr;
+    unsigned length = 0;
+    if (zaudio::Result r = rack->unit.getParameterData(0, &data, &length, nullptr, 0); r != zaudio::Ok)
+        return r;
+    static_cast<RackState*>(data)->rack = rack.get();
+    int count = 0;
+    if (zaudio::Result r = master.getNumDSPs(&count); r != zaudio::Ok)
+        return r;
+    return master.addDSP(count, rack->unit);
+}
+
+} // namespace cli
