@@ -2,6 +2,7 @@
 // block handling, .fxp presets, and third-party plug-ins loaded again and
 // again.
 
+#include "noisegates.h"
 #include "spdlogcore.h"
 #include "vstplugin.h"
 
@@ -230,6 +231,35 @@ private slots:
                                 .captured(1)
                                 .toDouble();
         QVERIFY2(peak > 0.45 && peak <= 0.502, qPrintable(report));
+    }
+
+    void noiseGates()
+    {
+        QCOMPARE(NoiseGates::denoiseParameters(90), std::make_pair(0.7f, 0.3f));
+        QCOMPARE(NoiseGates::denoiseParameters(25), std::make_pair(0.25f, 0.75f));
+        QCOMPARE(NoiseGates::denoiseParameters(-10), std::make_pair(-0.1f, 1.1f));
+
+        // Without the plug-in both gates exist and leave the sound alone.
+        NoiseGates missing;
+        missing.load(m_dir.path(), 48000, true, 50);
+        QVERIFY(missing.fixedGate() && !missing.fixedGate()->isLoaded());
+        std::vector<float> block = stereo(480, 0.01f, 0.01f);
+        const std::vector<float> before = block;
+        missing.process(block.data(), static_cast<int>(block.size()));
+        QVERIFY(block == before);
+
+        const QString resources = QStringLiteral(ZELVANI_RESOURCES);
+        if (!QFileInfo::exists(NoiseGates::pluginPath(resources)))
+            QSKIP("the NoiseGate plug-in is not built");
+        NoiseGates gates;
+        gates.load(resources, 48000, true, 90);
+        QCOMPARE(gates.fixedGate()->parameter(2), 0.2f);
+        QCOMPARE(gates.fixedGate()->parameter(11), 0.8f);
+        QCOMPARE(gates.denoiseGate()->parameter(2), 0.7f);
+        QCOMPARE(gates.denoiseGate()->parameter(11), 0.3f);
+        QVERIFY(gates.denoiseEnabled());
+        gates.setDenoiseValue(25);
+        QCOMPARE(gates.denoiseGate()->parameter(11), 0.75f);
     }
 
     void thirdPartyPluginsComeAndGo_data()
