@@ -7,6 +7,7 @@
 #include <dlfcn.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -94,7 +95,7 @@ int writePresets(const std::string& library, const std::string& folder)
         putBigEndian(&bytes, static_cast<std::uint32_t>(effect->version));
         putBigEndian(&bytes, static_cast<std::uint32_t>(effect->numParams));
         char programName[vst2::kFxpNameBytes] = {};
-        std::strncpy(programName, name, sizeof programName - 1);
+        std::memcpy(programName, name, std::min(std::strlen(name), sizeof programName - 1));
         bytes.insert(bytes.end(), programName, programName + sizeof programName);
         for (int i = 0; i < effect->numParams; ++i)
             putBigEndian(&bytes, floatBits(effect->getParameter(effect, i)));
