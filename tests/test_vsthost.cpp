@@ -2,6 +2,7 @@
 // block handling, .fxp presets, and third-party plug-ins loaded again and
 // again.
 
+#include "effectplugins.h"
 #include "noisegates.h"
 #include "spdlogcore.h"
 #include "vstplugin.h"
@@ -154,6 +155,27 @@ private slots:
             QCOMPARE(block[2 * i], mono);
             QCOMPARE(block[2 * i + 1], mono);
         }
+    }
+
+    void effectPluginsRunInOrderAndKeepDuplicates()
+    {
+        EffectPlugins plugins;
+        // Two units of one type both run (gain 2 each); a library that fails is dropped.
+        QVERIFY(plugins.add(100001, plugin("TestMainOnly"), QString(), {{0, 1.0f}}, 48000));
+        QVERIFY(!plugins.add(100002, plugin("TestFourOutputs"), QString(), {}, 48000));
+        QVERIFY(plugins.add(100001, plugin("TestMainOnly"), QString(), {{0, 1.0f}}, 48000));
+        QCOMPARE(plugins.count(), 2);
+        QCOMPARE(plugins.plugin(0)->blockSize(), 960);
+        std::vector<float> block = {0.1f, -0.1f};
+        plugins.process(block.data(), 2);
+        QCOMPARE(block[0], 0.4f);
+        // A live change reaches the most recent unit of the type only.
+        QVERIFY(plugins.setParameter(100001, 0, 0.5f));
+        QVERIFY(!plugins.setParameter(100002, 0, 0.5f));
+        QCOMPARE(plugins.plugin(0)->parameter(0), 1.0f);
+        QCOMPARE(plugins.plugin(1)->parameter(0), 0.5f);
+        plugins.clear();
+        QCOMPARE(plugins.count(), 0);
     }
 
     void presets()

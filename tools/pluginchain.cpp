@@ -3,19 +3,18 @@
 // before the built-in units, as they act on the microphone live.
 
 #include "audiocommands.h"
+#include "effectplugins.h"
 #include "vstplugin.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
-
-#include <vector>
 
 namespace cli {
 
 class PluginRack
 {
 public:
-    std::vector<std::unique_ptr<VstPlugin>> plugins;
+    EffectPlugins plugins;
     zaudio::DSP unit;
 };
 
@@ -46,10 +45,8 @@ zaudio::Result rackRead(zaudio::DSPState* state, float* in, float* out, unsigned
     const std::size_t count = std::size_t(length) * static_cast<std::size_t>(inChannels);
     std::copy(in, in + count, out);
     *outChannels = inChannels;
-    if (inChannels == 2 && rackState->rack) {
-        for (const std::unique_ptr<VstPlugin>& plugin : rackState->rack->plugins)
-            plugin->process(out, static_cast<int>(count));
-    }
+    if (inChannels == 2 && rackState->rack)
+        rackState->rack->plugins.process(out, static_cast<int>(count));
     return zaudio::Ok;
 }
 
@@ -120,17 +117,22 @@ std::shared_ptr<PluginRack> loadPluginRack(const QVector<ChainPlugin>& plugins, 
                                            QString* error)
 {
     auto rack = std::make_shared<PluginRack>();
+    // Type codes as an effect's plug-in units have them.
+    int type = 100000;
     for (const ChainPlugin& entry : plugins) {
-        auto plugin = std::make_unique<VstPlugin>();
-        if (!plugin->load(entry.path)) {
+        bool presetLoaded = false;
+        if (!rack->plugins.add(++type, entry.path, entry.fxp, entry.values, sampleRate, &presetLoaded)) {
             *error = QStringLiteral("cannot load the plug-in '%1'").arg(entry.path);
             return nullptr;
         }
-        if (!entry.fxp.isEmpty() && !plugin->loadFxp(entry.fxp)) {
+        if (!entry.fxp.isEmpty() && !presetLoaded) {
             *error =
-                QStringLiteral("the preset '%1' does not fit the plug-in '%2'").arg(entry.fxp, entry.path);
+                QStringLiteral("the preset '%1' is missing or does not fit the plug-in '%2' (an .fxp of its "
+                               "parameters, with its id and parameter count, values 0 to 1)")
+                    .arg(entry.fxp, entry.path);
             return nullptr;
         }
+        const VstPlugin* plugin = rack->plugins.plugin(rack->plugins.count() - 1);
         for (const auto& value : entry.values) {
             if (value.first >= plugin->parameterCount()) {
                 *error = QStringLiteral("the plug-in '%1' has no parameter %2; it has 0 to %3")
@@ -139,10 +141,7 @@ std::shared_ptr<PluginRack> loadPluginRack(const QVector<ChainPlugin>& plugins, 
                              .arg(plugin->parameterCount() - 1);
                 return nullptr;
             }
-            plugin->setParameter(value.first, value.second);
         }
-        plugin->prepare(sampleRate);
-        rack->plugins.push_back(std::move(plugin));
     }
     return rack;
 }

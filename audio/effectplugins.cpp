@@ -1,0 +1,47 @@
+#include "effectplugins.h"
+
+#include "vstplugin.h"
+
+EffectPlugins::EffectPlugins(QObject* parent) : QObject(parent) {}
+
+bool EffectPlugins::add(int type, const QString& library, const QString& preset, const Values& values,
+                        int sampleRate, bool* presetLoaded)
+{
+    auto* plugin = new VstPlugin(this);
+    if (!plugin->load(library)) {
+        plugin->deleteLater();
+        return false;
+    }
+    const bool loaded = plugin->loadFxp(preset);
+    if (presetLoaded)
+        *presetLoaded = loaded;
+    for (const QPair<int, float>& value : values)
+        plugin->setParameter(value.first, value.second);
+    plugin->prepare(sampleRate);
+    m_plugins.append({type, plugin});
+    return true;
+}
+
+void EffectPlugins::clear()
+{
+    for (const QPair<int, VstPlugin*>& entry : qAsConst(m_plugins))
+        delete entry.second;
+    m_plugins.clear();
+}
+
+void EffectPlugins::process(float* samples, int count)
+{
+    for (const QPair<int, VstPlugin*>& entry : qAsConst(m_plugins))
+        entry.second->process(samples, count);
+}
+
+bool EffectPlugins::setParameter(int type, int index, float value)
+{
+    for (auto it = m_plugins.crbegin(); it != m_plugins.crend(); ++it) {
+        if (it->first == type) {
+            it->second->setParameter(index, value);
+            return true;
+        }
+    }
+    return false;
+}
