@@ -2,6 +2,7 @@
 // block handling, .fxp presets, and third-party plug-ins loaded again and
 // again.
 
+#include "allocationcounter.h"
 #include "effectplugins.h"
 #include "noisegates.h"
 #include "spdlogcore.h"
@@ -16,6 +17,17 @@
 
 #include <cmath>
 #include <vector>
+
+namespace {
+
+thread_local bool t_processing = false;
+
+} // namespace
+
+bool alloccount::watchedThread()
+{
+    return t_processing;
+}
 
 namespace {
 
@@ -282,6 +294,33 @@ private slots:
         QVERIFY(gates.denoiseEnabled());
         gates.setDenoiseValue(25);
         QCOMPARE(gates.denoiseGate()->parameter(11), 0.75f);
+    }
+
+    void processingAllocatesNothing()
+    {
+        const long before = alloccount::total.load();
+        delete new volatile int(1);
+        QVERIFY2(alloccount::total.load() > before, "allocations are not counted");
+        // The test plug-ins call the host on every block; ours run real DSP.
+        QStringList paths = {plugin("TestMainOnly"), plugin("TestSideChain")};
+        for (const QFileInfo& file : QDir(QStringLiteral(ZELVANI_RESOURCES "/vst"))
+                                         .entryInfoList({QStringLiteral("*.so")}, QDir::Files))
+            paths.append(file.absoluteFilePath());
+        std::vector<float> block = stereo(3000, 0.3f, 0.2f);
+        for (const QString& path : paths) {
+            VstPlugin vst;
+            QVERIFY2(vst.load(path), qPrintable(path));
+            vst.prepare(48000);
+            for (int i = 0; i < vst.parameterCount(); ++i)
+                vst.setParameter(i, 0.7f);
+            t_processing = true;
+            for (int round = 0; round < 50; ++round) {
+                vst.process(block.data(), 960);
+                vst.process(block.data(), static_cast<int>(block.size()));
+            }
+            t_processing = false;
+            QVERIFY2(alloccount::watched.load() == 0, qPrintable(path));
+        }
     }
 
     void thirdPartyPluginsComeAndGo_data()

@@ -3,6 +3,7 @@
 // reshaping the unit chain (built-in units of every type among them) and the
 // channels from another thread.
 
+#include "allocationcounter.h"
 #include "audiosignal.h"
 
 #include <zaudio/unit.h>
@@ -20,68 +21,14 @@
 
 namespace {
 
-std::atomic<long> g_allocations{0};
-std::atomic<long> g_mixerAllocations{0};
 std::atomic<long> g_mixerBlocks{0};
 
-// Runs inside the allocator: a thread-local flag and atomics, nothing more.
-void noteAllocation()
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (zaudio::isMixerThread())
-        g_mixerAllocations.fetch_add(1, std::memory_order_relaxed);
-}
-
 } // namespace
 
-#if defined(__SANITIZE_ADDRESS__)
-// From <sanitizer/allocator_interface.h>, which GCC does not install; libasan has it.
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
-                                                                             std::size_t),
-                                                         void (*free_hook)(const volatile void*));
-namespace {
-// Sees malloc and operator new alike. Installed before main, for good.
-[[maybe_unused]] const int g_hooked = __sanitizer_install_malloc_and_free_hooks(
-    [](const volatile void*, std::size_t) { noteAllocation(); }, [](const volatile void*) {});
-} // namespace
-#else
-// This file's malloc is the process's; it forwards to glibc's own entry points.
-extern "C" void* __libc_malloc(std::size_t);
-extern "C" void* __libc_calloc(std::size_t, std::size_t);
-extern "C" void* __libc_realloc(void*, std::size_t);
-extern "C" void* malloc(std::size_t size)
+bool alloccount::watchedThread()
 {
-    noteAllocation();
-    return __libc_malloc(size);
+    return zaudio::isMixerThread();
 }
-extern "C" void* calloc(std::size_t count, std::size_t size)
-{
-    noteAllocation();
-    return __libc_calloc(count, size);
-}
-extern "C" void* realloc(void* pointer, std::size_t size)
-{
-    noteAllocation();
-    return __libc_realloc(pointer, size);
-}
-// libstdc++ routes the array and nothrow forms through these two; its
-// operator delete frees with free(), which suits both.
-void* operator new(std::size_t size)
-{
-    noteAllocation();
-    if (void* p = __libc_malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t size, std::align_val_t alignment)
-{
-    noteAllocation();
-    const auto a = static_cast<std::size_t>(alignment);
-    if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a))
-        return p;
-    throw std::bad_alloc();
-}
-#endif
 
 using namespace zaudio;
 
@@ -92,9 +39,9 @@ class TestZaudioAlloc : public QObject
 private slots:
     void mixerNeverAllocatesWhileTheGraphChanges()
     {
-        const long before = g_allocations.load();
+        const long before = alloccount::total.load();
         delete new volatile int(1);
-        QVERIFY2(g_allocations.load() > before, "allocations are not counted");
+        QVERIFY2(alloccount::total.load() > before, "allocations are not counted");
 
         QTemporaryDir dir;
         System system;
@@ -194,10 +141,10 @@ private slots:
 
         qInfo("%ld custom-unit reads on mixer threads during %ld API calls; allocations: %ld on mixer "
               "threads, %ld elsewhere",
-              g_mixerBlocks.load(), changes, g_mixerAllocations.load(),
-              g_allocations.load() - g_mixerAllocations.load());
+              g_mixerBlocks.load(), changes, alloccount::watched.load(),
+              alloccount::total.load() - alloccount::watched.load());
         QVERIFY2(g_mixerBlocks.load() > 1000, qPrintable(QString::number(g_mixerBlocks.load())));
-        QCOMPARE(g_mixerAllocations.load(), 0L);
+        QCOMPARE(alloccount::watched.load(), 0L);
     }
 };
 
