@@ -115,6 +115,8 @@ void Plugin::setNormalised(int index, float value)
 
 void Plugin::display(int index, char* text) const
 {
+    if (displayText(index, text, vst2::kHostStringBuffer))
+        return;
     const Parameter& parameter = m_info.parameters[index];
     std::snprintf(text, vst2::kHostStringBuffer, "%.*f", parameter.decimals,
                   static_cast<double>(value(index)));

@@ -88,6 +88,16 @@ protected:
     virtual void prepare(double sampleRate, int maxBlock) = 0;
     // Processes at most maxBlock() frames; inputs and outputs may be the same buffers.
     virtual void process(const float* const* inputs, float* const* outputs, int frames) = 0;
+    // Writes the display text of a parameter whose value reads better in
+    // other terms than its unit (words, dB of a gain); false leaves the
+    // default: the value in its unit.
+    virtual bool displayText(int index, char* text, int size) const
+    {
+        (void)index;
+        (void)text;
+        (void)size;
+        return false;
+    }
     // Frames of delay the plug-in adds (reported to the host).
     void setLatency(int frames) { m_effect.initialDelay = frames; }
 
