@@ -12,7 +12,7 @@ bool EffectPlugins::add(int type, const QString& library, const QString& preset,
         plugin->deleteLater();
         return false;
     }
-    const bool loaded = plugin->loadFxp(preset);
+    const bool loaded = !preset.isEmpty() && plugin->loadFxp(preset);
     if (presetLoaded)
         *presetLoaded = loaded;
     for (const QPair<int, float>& value : values)

@@ -24,7 +24,8 @@ public:
     // Loads a unit's plug-in the way an effect is built: the library, its
     // preset, the stored values in order, then started at `sampleRate`. A
     // library that does not load is dropped (its cause is logged) and false
-    // is returned; a preset that does not fit leaves the plug-in's defaults.
+    // is returned; a preset that does not fit leaves the plug-in's defaults,
+    // and an empty `preset` means none.
     bool add(int type, const QString& library, const QString& preset, const Values& values, int sampleRate,
              bool* presetLoaded = nullptr);
     // Destroys every plug-in.
