@@ -7,6 +7,7 @@
 #include "deviceselection.h"
 #include "launchmanager.h"
 #include "pulsetools.h"
+#include "unitsignal.h"
 #include "utility.h"
 #include "virtualcable.h"
 
@@ -33,18 +34,19 @@ struct Recorder : QObject
                         ++holes;
                         return;
                     }
-                    packets.append(QVector<float>(samples.data(), samples.data() + count));
+                    packets.emplace_back(samples.data(), samples.data() + count);
                 });
     }
-    QVector<float> joined(int fromPacket = 0) const
+    std::vector<float> joined(int fromPacket = 0) const
     {
-        QVector<float> all;
-        for (int i = fromPacket; i < packets.size(); ++i)
-            all += packets[i];
+        std::vector<float> all;
+        for (std::size_t i = static_cast<std::size_t>(fromPacket); i < packets.size(); ++i)
+            all.insert(all.end(), packets[i].begin(), packets[i].end());
         return all;
     }
+    int packetCount() const { return static_cast<int>(packets.size()); }
     QVector<int> counts;
-    QVector<QVector<float>> packets;
+    std::vector<std::vector<float>> packets;
     int holes = 0;
 };
 
@@ -221,19 +223,17 @@ private slots:
         QVERIFY(capture.isCapturing());
         QCOMPARE(capture.channelCount(), 1);
         // Let the tone reach the source, then measure what arrives after it.
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.packets.size() >= 30, 5000);
-        const int settled = recorder.packets.size();
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.packets.size() >= settled + 50, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.packetCount() >= 30, 5000);
+        const int settled = recorder.packetCount();
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.packetCount() >= settled + 50, 5000);
         QVERIFY(!tone.failed());
         for (int count : recorder.counts)
             QVERIFY2(count > 0 && count <= AudioCapturePulse::kPacketFrames,
                      qPrintable(QString::number(count)));
-        const QVector<float> samples = recorder.joined(settled);
+        const std::vector<float> samples = recorder.joined(settled);
         QVERIFY(std::abs(zeroCrossingFrequency(samples, 1) - 440.0) < 440.0 * 0.01);
-        float loudest = 0.0f;
-        for (float v : samples)
-            loudest = std::max(loudest, std::abs(v));
-        QVERIFY2(loudest > 0.45f && loudest < 0.55f, qPrintable(QString::number(loudest)));
+        const double loudest = unitsignal::peak(samples);
+        QVERIFY2(loudest > 0.45 && loudest < 0.55, qPrintable(QString::number(loudest)));
     }
 
     void peakFollowsTheSignal()
@@ -333,21 +333,21 @@ private slots:
         AudioCapturePulse capture;
         Recorder recorder(&capture);
         auto lastPacketsCarry = [&](double frequency) {
-            const int n = recorder.packets.size();
-            return n >= 10 && toneAmplitude(recorder.joined(n - 10), 1, frequency) > 0.4;
+            const int n = recorder.packetCount();
+            return n >= 10 && unitsignal::amplitudeAt(recorder.joined(n - 10), frequency) > 0.4;
         };
         capture.startCapture(kMicrophone);
         QTRY_VERIFY_WITH_TIMEOUT(lastPacketsCarry(300.0), 5000);
 
         capture.switchDevice(QStringLiteral("Second microphone"));
         QVERIFY(!capture.isCapturing());
-        const int before = recorder.packets.size();
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.packets.size() > before && lastPacketsCarry(2400.0), 5000);
+        const int before = recorder.packetCount();
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.packetCount() > before && lastPacketsCarry(2400.0), 5000);
         QVERIFY(capture.isCapturing());
         // The new device's first packets may be silence before its tone; none
         // may carry the old device's 300 Hz (0.5 there).
-        for (int i = before; i < recorder.packets.size(); ++i) {
-            const double old = toneAmplitude(recorder.packets[i], 1, 300.0);
+        for (int i = before; i < recorder.packetCount(); ++i) {
+            const double old = unitsignal::amplitudeAt(recorder.packets[static_cast<std::size_t>(i)], 300.0);
             QVERIFY2(old < 0.1, qPrintable(QStringLiteral("packet %1: %2").arg(i - before).arg(old)));
         }
         pactl({QStringLiteral("unload-module"), QString::number(second.index)});

@@ -76,36 +76,6 @@ std::vector<float> vowel(double f0, double seconds)
     return x;
 }
 
-// F0 of x[from, from + width) by YIN (first dip of the cumulative-mean-
-// normalised difference below 0.15, else the deepest, parabola-refined), 40
-// to 1000 Hz. Needs rate / 40 samples after the window.
-double pitchOf(const std::vector<float>& x, std::size_t from, std::size_t width)
-{
-    const int shortest = kRate / 1000, longest = kRate / 40;
-    std::vector<double> d(static_cast<std::size_t>(longest) + 2, 1.0);
-    double sum = 0;
-    const float* w = x.data() + from;
-    for (std::size_t lag = 1; lag <= static_cast<std::size_t>(longest) + 1; ++lag) {
-        double e = 0;
-        for (std::size_t i = 0; i < width; ++i)
-            e += (w[i] - w[i + lag]) * (w[i] - w[i + lag]);
-        sum += e;
-        d[lag] = sum > 0 ? e * static_cast<double>(lag) / sum : 1.0;
-    }
-    auto at = [&](int lag) { return d[static_cast<std::size_t>(lag)]; };
-    int best = shortest;
-    for (int lag = shortest; lag <= longest; ++lag)
-        best = at(lag) < at(best) ? lag : best;
-    for (int lag = shortest; lag < longest; ++lag)
-        if (at(lag) < 0.15) {
-            for (best = lag; best < longest && at(best + 1) < at(best);)
-                ++best;
-            break;
-        }
-    const double a = at(best - 1), b = at(best), c = at(best + 1), curve = a - 2 * b + c;
-    return kRate / (best + (curve > 0 ? 0.5 * (a - c) / curve : 0.0));
-}
-
 // The first formant of x[from, from + width): the lowest peak above 250 Hz of
 // an order-10 LPC envelope, from the signal taken to 16 kHz (averaging three
 // samples), pre-emphasised and Hamming-windowed.

@@ -39,37 +39,6 @@ std::vector<float> vowel(double f0, double seconds)
     return x;
 }
 
-// F0 of x[from, from + width) by YIN: the first lag whose cumulative-mean-
-// normalised difference dips below 0.15 (else the deepest), refined by a
-// parabola. Needs rate / 50 samples after the window.
-double pitchOf(const std::vector<float>& x, std::size_t from, std::size_t width, int rate = kRate)
-{
-    const int shortest = rate / 1000, longest = rate / 50;
-    std::vector<double> d(static_cast<std::size_t>(longest) + 2, 1.0);
-    double sum = 0;
-    const float* w = x.data() + from;
-    for (int lag = 1; lag <= longest + 1; ++lag) {
-        float e = 0;
-        for (std::size_t i = 0; i < width; ++i)
-            e +=
-                (w[i] - w[i + static_cast<std::size_t>(lag)]) * (w[i] - w[i + static_cast<std::size_t>(lag)]);
-        sum += e;
-        d[static_cast<std::size_t>(lag)] = sum > 0 ? e * lag / sum : 1.0;
-    }
-    auto at = [&](int lag) { return d[static_cast<std::size_t>(lag)]; };
-    int best = shortest;
-    for (int lag = shortest; lag <= longest; ++lag)
-        best = at(lag) < at(best) ? lag : best;
-    for (int lag = shortest; lag < longest; ++lag)
-        if (at(lag) < 0.15) {
-            for (best = lag; best < longest && at(best + 1) < at(best);)
-                ++best;
-            break;
-        }
-    const double a = at(best - 1), b = at(best), c = at(best + 1), curve = a - 2 * b + c;
-    return rate / (best + (curve > 0 ? 0.5 * (a - c) / curve : 0.0));
-}
-
 double rmsOf(const std::vector<float>& x, std::size_t from, std::size_t to)
 {
     double sum = 0;
@@ -126,7 +95,7 @@ private slots:
         const std::vector<float> x = vowel(f0, 0.6);
         std::vector<float> y = x;
         run(*makeUnit(kPitch, {{0, ratio}, {1, static_cast<float>(size)}}), y, 1);
-        const double out = pitchOf(y, y.size() - 6000, 4800);
+        const double out = pitchOf(y, y.size() - 6000, 4800, kRate, 50);
         QVERIFY2(std::fabs(out / (f0 * ratio) - 1) < 0.01, qPrintable(QString::number(out)));
         const std::size_t steady = static_cast<std::size_t>(size) + 4800;
         QVERIFY(std::fabs(db(rmsOf(y, steady, y.size()) / rmsOf(x, steady, x.size()))) < levelDb);
@@ -181,8 +150,9 @@ private slots:
         constexpr std::size_t width = 1536;
         std::vector<std::pair<std::size_t, double>> voiced; // (frame start, F0)
         for (std::size_t at = 0; at + 3000 < x.size(); at += 1440) {
-            const double f0 = pitchOf(x, at, width);
-            if (f0 > 70 && f0 < 300 && std::fabs(pitchOf(x, at + 400, width) / f0 - 1) < 0.01) // steady
+            const double f0 = pitchOf(x, at, width, kRate, 50);
+            if (f0 > 70 && f0 < 300 &&
+                std::fabs(pitchOf(x, at + 400, width, kRate, 50) / f0 - 1) < 0.01) // steady
                 voiced.emplace_back(at, f0);
         }
         QVERIFY(voiced.size() > 10);
@@ -194,7 +164,7 @@ private slots:
             const auto latency = static_cast<std::size_t>(unit->latencyFrames());
             std::vector<double> ratios;
             for (const auto& [at, f0] : voiced)
-                ratios.push_back(pitchOf(y, at + latency, width) / f0 / ratio);
+                ratios.push_back(pitchOf(y, at + latency, width, kRate, 50) / f0 / ratio);
             std::sort(ratios.begin(), ratios.end());
             QVERIFY2(std::fabs(ratios[ratios.size() / 2] - 1) < 0.01, qPrintable(QString::number(ratio)));
             QVERIFY(std::count_if(ratios.begin(), ratios.end(),

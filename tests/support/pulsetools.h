@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cmath>
 #include <thread>
+#include <vector>
 
 // Runs pactl against the server of PULSE_SERVER; its standard output, or a
 // failed QVERIFY-style message through `ok`.
@@ -117,29 +118,14 @@ private:
 };
 
 // Frequency of the first channel of interleaved samples, from its rising zero crossings.
-inline double zeroCrossingFrequency(const QVector<float>& samples, int channels, int rate = 48000)
+inline double zeroCrossingFrequency(const std::vector<float>& samples, int channels, int rate = 48000)
 {
     int crossings = 0;
-    const int frames = samples.size() / channels;
+    const int frames = static_cast<int>(samples.size()) / channels;
     for (int i = 1; i < frames; ++i) {
-        if (samples[(i - 1) * channels] < 0.0f && samples[i * channels] >= 0.0f)
+        if (samples[static_cast<std::size_t>((i - 1) * channels)] < 0.0f &&
+            samples[static_cast<std::size_t>(i * channels)] >= 0.0f)
             ++crossings;
     }
     return frames > 1 ? crossings * double(rate) / frames : 0.0;
-}
-
-// Amplitude of the `frequency` component of the first channel (Goertzel).
-inline double toneAmplitude(const QVector<float>& samples, int channels, double frequency, int rate = 48000)
-{
-    const int frames = samples.size() / channels;
-    const double coefficient = 2.0 * std::cos(2.0 * M_PI * frequency / rate);
-    double s1 = 0.0;
-    double s2 = 0.0;
-    for (int i = 0; i < frames; ++i) {
-        const double s0 = samples[i * channels] + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
-    return frames > 0 ? 2.0 * std::sqrt(std::max(0.0, power)) / frames : 0.0;
 }

@@ -117,6 +117,38 @@ inline double amplitudeAt(const std::vector<float>& x, double hz, std::size_t fr
     return 2 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(to - from);
 }
 
+// F0 of x[from, from + width) by YIN: the first lag whose cumulative-mean-
+// normalised difference dips below 0.15 (else the deepest), refined by a
+// parabola; from `lowestHz` to 1000 Hz. Needs rate / lowestHz + 1 samples
+// after the window.
+inline double pitchOf(const std::vector<float>& x, std::size_t from, std::size_t width, int rate = kRate,
+                      int lowestHz = 40)
+{
+    const int shortest = rate / 1000, longest = rate / lowestHz;
+    std::vector<double> d(static_cast<std::size_t>(longest) + 2, 1.0);
+    double sum = 0;
+    const float* w = x.data() + from;
+    for (std::size_t lag = 1; lag <= static_cast<std::size_t>(longest) + 1; ++lag) {
+        double e = 0;
+        for (std::size_t i = 0; i < width; ++i)
+            e += (w[i] - w[i + lag]) * (w[i] - w[i + lag]);
+        sum += e;
+        d[lag] = sum > 0 ? e * static_cast<double>(lag) / sum : 1.0;
+    }
+    auto at = [&](int lag) { return d[static_cast<std::size_t>(lag)]; };
+    int best = shortest;
+    for (int lag = shortest; lag <= longest; ++lag)
+        best = at(lag) < at(best) ? lag : best;
+    for (int lag = shortest; lag < longest; ++lag)
+        if (at(lag) < 0.15) {
+            for (best = lag; best < longest && at(best + 1) < at(best);)
+                ++best;
+            break;
+        }
+    const double a = at(best - 1), b = at(best), c = at(best + 1), curve = a - 2 * b + c;
+    return rate / (best + (curve > 0 ? 0.5 * (a - c) / curve : 0.0));
+}
+
 } // namespace unitsignal
 
 Q_DECLARE_METATYPE(unitsignal::Params)
