@@ -2,7 +2,7 @@
 // measured through the program's VST 2 host on tones, a voice-like tone and
 // (when espeak-ng is installed) synthetic speech.
 
-#include "support/unitsignal.h"
+#include "pluginsignal.h"
 #include "vstplugin.h"
 
 #include <QDir>
@@ -31,20 +31,6 @@ std::unique_ptr<VstPlugin> open(const char* name, const Values& values = {})
     for (const auto& [index, value] : values)
         plugin->setParameter(index, value);
     return plugin;
-}
-
-// Runs a mono signal on both channels in 10 ms blocks; the left output.
-std::vector<float> run(VstPlugin& plugin, const std::vector<float>& mono)
-{
-    std::vector<float> stereo(mono.size() * 2), out(mono.size());
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        stereo[2 * i] = stereo[2 * i + 1] = mono[i];
-    for (std::size_t i = 0; i < mono.size(); i += kBlock)
-        plugin.process(stereo.data() + 2 * i,
-                       2 * static_cast<int>(std::min<std::size_t>(kBlock, mono.size() - i)));
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        out[i] = stereo[2 * i];
-    return out;
 }
 
 double rmsDb(const std::vector<float>& x, std::size_t from = 0, std::size_t to = SIZE_MAX)

@@ -2,7 +2,7 @@
 // VST 2 host on a synthetic vowel (a pulse train through two formant
 // resonators), clicks and, when espeak-ng is installed, synthetic speech.
 
-#include "support/unitsignal.h"
+#include "pluginsignal.h"
 #include "vstplugin.h"
 
 #include <QProcess>
@@ -37,43 +37,6 @@ std::unique_ptr<VstPlugin> open(const char* name, const Params& values = {}, con
     for (const auto& [index, value] : values)
         plugin->setParameter(index, value);
     return plugin;
-}
-
-// A mono signal on both channels in 10 ms blocks; the left output.
-std::vector<float> run(VstPlugin& plugin, const std::vector<float>& mono)
-{
-    std::vector<float> stereo(mono.size() * 2), out(mono.size());
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        stereo[2 * i] = stereo[2 * i + 1] = mono[i];
-    for (std::size_t i = 0; i < mono.size(); i += kBlock)
-        plugin.process(stereo.data() + 2 * i,
-                       2 * static_cast<int>(std::min<std::size_t>(kBlock, mono.size() - i)));
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        out[i] = stereo[2 * i];
-    return out;
-}
-
-// A vowel: harmonics of f0 up to 5 kHz falling 6 dB per octave, through
-// formant resonators at 700 and 1220 Hz, peak 0.3.
-std::vector<float> vowel(double f0, double seconds)
-{
-    std::vector<float> x(static_cast<std::size_t>(seconds * kRate));
-    for (std::size_t i = 0; i < x.size(); ++i)
-        for (int h = 1; h * f0 < 5000; ++h)
-            x[i] += static_cast<float>(std::cos(2 * M_PI * h * f0 * static_cast<double>(i) / kRate) / h);
-    for (const auto& [hz, bandwidth] : {std::pair{700.0, 130.0}, {1220.0, 70.0}}) {
-        const double r = std::exp(-M_PI * bandwidth / kRate), c = 2 * r * std::cos(2 * M_PI * hz / kRate);
-        double y1 = 0, y2 = 0;
-        for (float& v : x) {
-            const double y = (1 - r) * v + c * y1 - r * r * y2;
-            y2 = std::exchange(y1, y);
-            v = static_cast<float>(y);
-        }
-    }
-    const double scale = 0.3 / peak(x);
-    for (float& v : x)
-        v = static_cast<float>(v * scale);
-    return x;
 }
 
 // The first formant of x[from, from + width): the lowest peak above 250 Hz of
