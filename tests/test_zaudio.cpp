@@ -105,7 +105,7 @@ private:
         info.numChannels = 2;
         info.defaultFrequency = kRate;
         info.format = SoundFormat::Pcm16;
-        info.decodeBufferSize = 2048;
+        info.decodeBufferSize = 0; // a plain sample, played wherever its channel is
         Sound sound;
         void *p1, *p2;
         unsigned n1, n2;

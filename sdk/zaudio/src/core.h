@@ -73,6 +73,8 @@ struct SoundImpl
     std::unique_ptr<Stream> stream;
     struct ChannelImpl* streamChannel = nullptr;
     bool streamPlayed = false;
+    // Stream buffer: frames per region, 0 for a plain sample.
+    unsigned regionFrames = 0;
 
     bool isStream() const { return stream != nullptr; }
     // Length in frames at the sound's own rate, and the bytes of one such frame.
@@ -84,6 +86,7 @@ struct SoundImpl
                       : bytesPerFrame;
     }
     bool loops() const { return (mode.load(std::memory_order_relaxed) & LoopNormal) != 0; }
+    bool isStreamBuffer() const { return regionFrames > 0; }
 };
 
 struct ChannelImpl
@@ -98,7 +101,16 @@ struct ChannelImpl
     std::atomic<bool> ended{false};
     std::atomic<std::uint64_t> position{0};    // user sounds: frames at the sound's rate
     std::atomic<std::int64_t> seekRequest{-1}; // user sounds: frame to jump to
+    // Stream buffers: frames taken in (API side) and played (mixer side),
+    // both counted since the channel started; `position` is the take mark.
+    std::atomic<std::uint64_t> taken{0};
+    std::atomic<std::uint64_t> played{0};
+    std::atomic<std::uint64_t> seekTaken{0}; // `taken` when the last seek was asked for
+    // API side: a written region at the take mark that found the channel full.
+    unsigned untakenFrames = 0;
     // Mixer only.
+    bool waiting = true;    // stream buffer: filling up before (re)starting
+    bool pauseSeen = false; // stream buffer: a pause seen at the last block start
     double cursor = 0.0;
     float lastGain = 0.0f;
     bool primed = false;
@@ -191,6 +203,8 @@ struct SystemImpl
 
     // Renders one block of blockFrames stereo frames (mixer thread).
     void renderBlock(float* out);
+    // Mixes a stream buffer's channel: only frames taken in, never ahead.
+    void mixStreamBuffer(ChannelImpl* channel, float* out, unsigned frames);
     // Publishes the API-side state to the mixer and waits until the mixer no
     // longer reads the previous graph.
     void publish();

@@ -73,6 +73,23 @@ template <class F> Result withControl(std::uint64_t id, bool needsLiveChannel, F
     return body(ref);
 }
 
+// Takes a stream buffer's written region at the channel's position in, if
+// the channel has room for it.
+void takeWritten(ChannelImpl* ch)
+{
+    const SoundImpl* s = ch->sound;
+    if (ch->untakenFrames == 0)
+        return;
+    const std::uint64_t taken = ch->taken.load();
+    const std::uint64_t played = std::max(ch->played.load(), ch->seekTaken.load());
+    const std::uint64_t backlog = taken > played ? taken - played : 0;
+    if (backlog + ch->untakenFrames > static_cast<std::uint64_t>(s->regionFrames) * kStreamBufferRegions)
+        return;
+    ch->position.store((ch->position.load() + ch->untakenFrames) % s->frames);
+    ch->taken.store(taken + ch->untakenFrames, std::memory_order_release);
+    ch->untakenFrames = 0;
+}
+
 // Converts frames at the sound's own rate into `unit`.
 Result toTimeUnit(const SoundImpl* s, std::uint64_t frames, TimeUnit unit, unsigned* out)
 {
@@ -116,7 +133,7 @@ Result Sound::lock(unsigned offset, unsigned length, void** ptr1, void** ptr2, u
 
 Result Sound::unlock(void* ptr1, void* ptr2, unsigned len1, unsigned len2) const
 {
-    return with<SoundImpl>(id(), Kind::Sound, [&](SoundImpl* s, SystemImpl*) -> Result {
+    return with<SoundImpl>(id(), Kind::Sound, [&](SoundImpl* s, SystemImpl* system) -> Result {
         if (s->isStream())
             return ErrNotStream;
         auto* begin = s->data.data();
@@ -127,6 +144,20 @@ Result Sound::unlock(void* ptr1, void* ptr2, unsigned len1, unsigned len2) const
         };
         if (!ptr1 || !inside(ptr1, len1) || (ptr2 && !inside(ptr2, len2)) || (!ptr2 && len2))
             return ErrInvalidParam;
+        if (s->isStreamBuffer()) {
+            const unsigned total = len1 + len2;
+            const auto start = static_cast<std::uint64_t>(static_cast<std::uint8_t*>(ptr1) - begin);
+            if (total % s->bytesPerFrame == 0 && start % s->bytesPerFrame == 0) {
+                for (const auto& slot : system->channelSlots) {
+                    ChannelImpl* ch = slot.get();
+                    if (!ch->inGraph || ch->sound != s || ch->ended.load() ||
+                        ch->position.load() != start / s->bytesPerFrame)
+                        continue;
+                    ch->untakenFrames = total / s->bytesPerFrame;
+                    takeWritten(ch);
+                }
+            }
+        }
         return Ok;
     });
 }
@@ -300,11 +331,14 @@ Result Channel::getPosition(unsigned* position, TimeUnit unit) const
         if (!s || ch->ended.load())
             return ErrChannelStopped;
         std::uint64_t frames; // at the sound's own rate
-        if (s->isStream())
+        if (s->isStream()) {
             frames = s->stream->position() * static_cast<std::uint64_t>(s->rate) /
                      static_cast<std::uint64_t>(system->rate);
-        else
+        } else {
+            if (s->isStreamBuffer())
+                takeWritten(ch);
             frames = ch->position.load();
+        }
         return toTimeUnit(s, frames, unit, position);
     });
 }
@@ -341,7 +375,13 @@ Result Channel::setPosition(unsigned position, TimeUnit unit) const
         }
         if (frames >= s->frames)
             return ErrInvalidPosition;
-        ch->seekRequest.store(static_cast<std::int64_t>(frames));
+        if (s->isStreamBuffer()) {
+            // What was taken in and not played is dropped when the mixer
+            // applies the seek; later takes count from here.
+            ch->seekTaken.store(ch->taken.load());
+            ch->untakenFrames = 0;
+        }
+        ch->seekRequest.store(static_cast<std::int64_t>(frames), std::memory_order_release);
         ch->position.store(frames);
         return Ok;
     });

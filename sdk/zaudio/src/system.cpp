@@ -264,6 +264,10 @@ void SystemImpl::renderBlock(float* out)
             if (ch->ended.load(std::memory_order_relaxed))
                 continue;
             SoundImpl* sound = ch->sound;
+            if (sound->isStreamBuffer()) {
+                mixStreamBuffer(ch, current, frames);
+                continue;
+            }
             if (!sound->isStream()) {
                 const std::int64_t seek = ch->seekRequest.exchange(-1, std::memory_order_relaxed);
                 if (seek >= 0)
@@ -346,6 +350,58 @@ void SystemImpl::renderBlock(float* out)
 
     inUse.store(nullptr);
     t_rendering = outer;
+}
+
+void SystemImpl::mixStreamBuffer(ChannelImpl* ch, float* out, unsigned frames)
+{
+    SoundImpl* sound = ch->sound;
+    // `taken` first: a seek asked for before a later take is then seen too.
+    const std::uint64_t taken = ch->taken.load(std::memory_order_acquire);
+    std::uint64_t played = ch->played.load(std::memory_order_relaxed);
+    const std::int64_t seek = ch->seekRequest.exchange(-1, std::memory_order_acq_rel);
+    if (seek >= 0) {
+        ch->cursor = static_cast<double>(seek);
+        played = ch->seekTaken.load(std::memory_order_relaxed);
+        ch->played.store(played, std::memory_order_release);
+        ch->waiting = true;
+    }
+    // A pause counts from the second block that sees it.
+    if (ch->paused.load(std::memory_order_relaxed)) {
+        if (ch->pauseSeen)
+            return;
+        ch->pauseSeen = true;
+    } else {
+        ch->pauseSeen = false;
+    }
+    const std::uint64_t backlog = taken > played ? taken - played : 0;
+    if (ch->waiting) {
+        if (backlog < static_cast<std::uint64_t>(sound->regionFrames) * kStreamBufferStartRegions)
+            return;
+        ch->waiting = false;
+    }
+    const float target =
+        ch->mute.load(std::memory_order_relaxed) ? 0.0f : ch->volume.load(std::memory_order_relaxed);
+    if (!ch->primed) {
+        ch->lastGain = target;
+        ch->primed = true;
+    }
+    const unsigned count = static_cast<unsigned>(std::min<std::uint64_t>(backlog, frames));
+    std::size_t at = static_cast<std::size_t>(ch->cursor);
+    const int channels = std::min(sound->channels, 2);
+    for (unsigned i = 0; i < count; ++i) {
+        for (int c = 0; c < channels; ++c)
+            scratch[2 * i + c] = sampleAt(sound, at, c);
+        if (channels == 1)
+            scratch[2 * i + 1] = scratch[2 * i];
+        if (++at == sound->frames)
+            at = 0;
+    }
+    mixFrames(out, scratch.data(), count, 2, ch->lastGain, target, frames);
+    ch->lastGain = target;
+    ch->cursor = static_cast<double>(at);
+    ch->played.store(played + count, std::memory_order_release);
+    if (count < frames)
+        ch->waiting = true;
 }
 
 void SystemImpl::publish()
@@ -698,6 +754,11 @@ Result System::createSound(const char* nameOrPath, unsigned mode, const CreateSo
         impl->channels = exinfo->numChannels;
         impl->rate = exinfo->defaultFrequency;
         impl->data.assign(static_cast<std::size_t>(impl->frames) * impl->bytesPerFrame, 0);
+        // A stream buffer is read frame by frame, so only at the mixer's rate.
+        const unsigned regionFrames = exinfo->decodeBufferSize / impl->bytesPerFrame;
+        if (regionFrames > 0 && loopBits == LoopNormal && impl->rate == mixRate &&
+            regionFrames * kStreamBufferRegions < impl->frames)
+            impl->regionFrames = regionFrames;
     } else {
         // Files are always decoded ahead on the worker, whether or not the
         // caller asked for a stream: decoding never runs on the mixer.
@@ -783,6 +844,12 @@ Result System::playSound(Sound sound, const ChannelGroup* group, bool paused, Ch
     slot->seekRequest.store(-1);
     slot->cursor = 0.0;
     slot->primed = false;
+    slot->taken.store(0);
+    slot->played.store(0);
+    slot->seekTaken.store(0);
+    slot->untakenFrames = 0;
+    slot->waiting = true;
+    slot->pauseSeen = paused;
     slot->inGraph = true;
     if (snd->isStream())
         snd->streamChannel = slot;

@@ -128,8 +128,31 @@ struct CreateSoundExInfo
     int numChannels = 0;
     int defaultFrequency = 0;
     SoundFormat format = SoundFormat::None;
-    unsigned decodeBufferSize = 0; // bytes; accepted for compatibility, the mixer block rules
+    // Bytes. 0: a plain sample, played from wherever its channel is. More
+    // than 0 on a looping sound: a stream buffer (see below).
+    unsigned decodeBufferSize = 0;
 };
+
+// A stream buffer is a looping user sound that a producer fills ahead of its
+// channel through lock/unlock. Its channel never plays what was not written:
+// - The channel takes in a written region when the region is unlocked and
+//   starts at the channel's position; the position then moves to the
+//   region's end. A channel holds at most kStreamBufferRegions regions of
+//   decodeBufferSize taken in and not yet played; a region that finds it full
+//   is taken as soon as there is room (checked when it is asked for its
+//   position). Regions written elsewhere are kept as data and not taken.
+// - So the position is the next frame the channel will take, and writing
+//   decodeBufferSize bytes at the position each time the position has moved
+//   plays every written frame exactly once, in order.
+// - Playback starts (and starts again after running dry) once
+//   kStreamBufferStartRegions regions are waiting; a channel that runs dry
+//   plays silence and does not move.
+// - Setting the position drops what was taken and not played.
+// - The position moves only when a region is taken, never by playing.
+// - Pausing and resuming apply one mixer block late, so a short pause around
+//   a write is never heard.
+constexpr unsigned kStreamBufferRegions = 8;
+constexpr unsigned kStreamBufferStartRegions = 3;
 
 // ---------------------------------------------------------------- custom units
 
