@@ -58,6 +58,9 @@ struct CaptureStream
     quint64 generation;
     int channels;
     QString deviceName;
+    // Samples of a packet still short of 10 ms: the server hands out smaller
+    // fragments, and the engine's queue thresholds count on whole packets.
+    std::vector<float> pending;
 };
 
 struct AudioCapturePulse::Private
@@ -330,21 +333,33 @@ void AudioCapturePulse::Private::onCaptureRead(pa_stream* stream, size_t, void* 
         if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
             break;
         const int samples = static_cast<int>(bytes / sizeof(float));
-        if (!data) {
+        auto send = [owner, generation](QSharedPointer<float> packet, int count) {
             QMetaObject::invokeMethod(
-                owner, [owner, generation, samples] { owner->d->deliver(generation, {}, samples); },
+                owner, [owner, generation, packet, count] { owner->d->deliver(generation, packet, count); },
                 Qt::QueuedConnection);
+        };
+        auto sendPending = [&] {
+            const int count = static_cast<int>(capture->pending.size());
+            if (count == 0)
+                return;
+            QSharedPointer<float> packet(new float[static_cast<std::size_t>(count)],
+                                         [](float* p) { delete[] p; });
+            std::copy(capture->pending.begin(), capture->pending.end(), packet.data());
+            capture->pending.clear();
+            send(packet, count);
+        };
+        if (!data) {
+            sendPending();
+            send({}, samples);
         } else {
             const auto* source = static_cast<const float*>(data);
-            for (int offset = 0; offset < samples; offset += packetSamples) {
-                const int count = std::min(packetSamples, samples - offset);
-                QSharedPointer<float> packet(new float[static_cast<std::size_t>(count)],
-                                             [](float* p) { delete[] p; });
-                std::copy(source + offset, source + offset + count, packet.data());
-                QMetaObject::invokeMethod(
-                    owner,
-                    [owner, generation, packet, count] { owner->d->deliver(generation, packet, count); },
-                    Qt::QueuedConnection);
+            for (int offset = 0; offset < samples;) {
+                const int take =
+                    std::min(packetSamples - static_cast<int>(capture->pending.size()), samples - offset);
+                capture->pending.insert(capture->pending.end(), source + offset, source + offset + take);
+                offset += take;
+                if (static_cast<int>(capture->pending.size()) >= packetSamples)
+                    sendPending();
             }
         }
         pa_stream_drop(stream);
@@ -506,7 +521,7 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
         return;
     }
     d->channels = channels;
-    d->capture = new CaptureStream{this, stream, d->generation, channels, deviceName};
+    d->capture = new CaptureStream{this, stream, d->generation, channels, deviceName, {}};
     pa_stream_set_read_callback(stream, &Private::onCaptureRead, d->capture);
     pa_stream_set_state_callback(stream, &Private::onCaptureState, d->capture);
     // Without a fragment size the server hands out chunks of seconds.
