@@ -43,6 +43,14 @@ void NoiseGates::load(const QString& resourcesFolder, int sampleRate, bool denoi
     }
 }
 
+void NoiseGates::release()
+{
+    delete m_fixed;
+    m_fixed = nullptr;
+    delete m_denoise;
+    m_denoise = nullptr;
+}
+
 void NoiseGates::setDenoiseValue(int percent)
 {
     if (!m_denoise)

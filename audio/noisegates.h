@@ -29,6 +29,8 @@ public:
     // Loads and starts both gates at `sampleRate`. A gate that fails to load
     // stays silent: processing with it does nothing.
     void load(const QString& resourcesFolder, int sampleRate, bool denoiseEnabled, int denoiseValue);
+    // Destroys the fixed gate, then the denoise gate.
+    void release();
     void setDenoiseEnabled(bool enabled) { m_denoiseEnabled = enabled; }
     bool denoiseEnabled() const { return m_denoiseEnabled; }
     void setDenoiseValue(int percent);

@@ -1,10 +1,11 @@
 #pragma once
 
-// The subcommands that drive the audio engine: devices, cable, play, render and units.
+// The subcommands that drive the audio engine: devices, cable, play, render, units, live and board.
 // Each run* function is the entry of one subcommand; the pieces they are made
 // of are declared here too so they can be checked on their own.
 
 #include "deviceselection.h"
+#include "effectdata.h"
 #include "zaudio/zaudio.h"
 
 #include <QJsonArray>
@@ -26,6 +27,8 @@ int runDevices(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runPlay(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runUnits(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 // ------------------------------------------------------------------ devices
 
@@ -98,6 +101,16 @@ struct ChainPlugin
 
 // Parses "PATH[:INDEX=VALUE,...]"; values must lie in 0..1.
 bool parseChainPlugin(const QString& text, ChainPlugin* plugin, QString* error);
+
+// The chain options of a command line (--unit, --vst, --fxp, --effect) in
+// the order given. False with `error` set (a usage error) when one does not parse.
+bool parseChain(const QVector<QPair<QString, QString>>& options, QVector<ChainUnit>* units,
+                QVector<ChainPlugin>* plugins, QString* error);
+QStringList chainOptionNames();
+
+// An effect made of a command line's chain, as the live engine applies it:
+// each plug-in a unit of its own type above 100000, then the built-in units.
+EffectData::VoiceEffect chainEffect(const QVector<ChainUnit>& units, const QVector<ChainPlugin>& plugins);
 
 class PluginRack;
 // Loads the plug-ins the way the engine loads an effect's: library, preset,

@@ -76,6 +76,22 @@ constexpr Command kCommands[] = {
      "--json prints one JSON document: [{\"type\", \"name\", \"parameters\": [{\"index\", \"name\",\n"
      "\"unit\", \"min\", \"max\", \"default\"}...]}...].",
      &runUnits},
+    {"live", "live [CHAIN] [--input NAME] [--output NAME] [--no-hear] [--seconds N]",
+     "the live voice changer: microphone through CHAIN to the output device and the virtual cable; prints\n"
+     "\"mic=M spk=S\" (meters 0-100) once a second\n"
+     "--input NAME   the microphone (default: InputName of the settings, else the engine's choice)\n"
+     "--output NAME  the output device (default: OutputName of the settings, else the engine's choice)\n"
+     "--no-hear      starts with \"Hear myself\" off: the voice reaches neither the output device nor the\n"
+     "               cable (the meters still run)\n"
+     "--seconds N    stops after N seconds (default: until Ctrl+C or SIGTERM)\n"
+     "CHAIN          as for 'render': --unit, --vst with --fxp, in the order given",
+     &runLive},
+    {"board", "board FILE... [--overlay] [--loop] [--seconds N]",
+     "plays the files through both soundboard players (output device and cable)\n"
+     "--overlay     starts all files at once (else one after another)\n"
+     "--loop        plays each file again and again\n"
+     "--seconds N   stops after N seconds (default: when the files end, or Ctrl+C or SIGTERM)",
+     &runBoard},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -162,4 +162,62 @@ zaudio::Result addPluginRack(const zaudio::System& system, const zaudio::Channel
     return master.addDSP(count, rack->unit);
 }
 
+QStringList chainOptionNames()
+{
+    return {QStringLiteral("--unit"), QStringLiteral("--vst"), QStringLiteral("--fxp"),
+            QStringLiteral("--effect")};
+}
+
+bool parseChain(const QVector<QPair<QString, QString>>& options, QVector<ChainUnit>* units,
+                QVector<ChainPlugin>* plugins, QString* error)
+{
+    for (const auto& option : options) {
+        if (option.first == QLatin1String("--unit")) {
+            ChainUnit unit;
+            if (!parseChainUnit(option.second, &unit, error))
+                return false;
+            units->append(unit);
+        } else if (option.first == QLatin1String("--vst")) {
+            ChainPlugin plugin;
+            if (!parseChainPlugin(option.second, &plugin, error))
+                return false;
+            plugins->append(plugin);
+        } else if (option.first == QLatin1String("--fxp")) {
+            if (plugins->isEmpty() || !plugins->last().fxp.isEmpty()) {
+                *error = QStringLiteral("--fxp %1 needs a --vst just before it").arg(option.second);
+                return false;
+            }
+            plugins->last().fxp = option.second;
+        } else if (option.first == QLatin1String("--effect")) {
+            // Catalogue effects arrive with the catalogue.
+            *error = QStringLiteral("--effect is not available yet");
+            return false;
+        }
+    }
+    return true;
+}
+
+EffectData::VoiceEffect chainEffect(const QVector<ChainUnit>& units, const QVector<ChainPlugin>& plugins)
+{
+    EffectData::VoiceEffect effect;
+    int pluginType = EffectData::kPluginTypeBase;
+    for (const ChainPlugin& plugin : plugins) {
+        EffectData::VoiceSetting setting;
+        setting.type = ++pluginType;
+        setting.vst = QFileInfo(plugin.path).absoluteFilePath();
+        setting.fxp = plugin.fxp.isEmpty() ? QString() : QFileInfo(plugin.fxp).absoluteFilePath();
+        for (const auto& value : plugin.values)
+            setting.values.append({setting.type, value.first, value.second, -1.0f, 0, 100});
+        effect.settings.append(setting);
+    }
+    for (const ChainUnit& unit : units) {
+        EffectData::VoiceSetting setting;
+        setting.type = unit.type;
+        for (const auto& value : unit.values)
+            setting.values.append({unit.type, value.first, value.second, -1.0f, 0, 100});
+        effect.settings.append(setting);
+    }
+    return effect;
+}
+
 } // namespace cli

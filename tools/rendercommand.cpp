@@ -260,9 +260,6 @@ bool renderFile(const RenderJob& job, RenderOutcome* outcome)
 
 int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
-    // Catalogue effects arrive with the catalogue.
-    const QStringList chainOptions = {QStringLiteral("--unit"), QStringLiteral("--vst"),
-                                      QStringLiteral("--fxp"), QStringLiteral("--effect")};
     QVector<ChainUnit> chain;
     QVector<ChainPlugin> plugins;
     ParsedArguments parsed;
@@ -270,29 +267,10 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (!parseArguments(
             arguments,
             QStringList{QStringLiteral("--input"), QStringLiteral("--output"), QStringLiteral("--format")} +
-                chainOptions,
-            {}, &parsed, &error))
+                chainOptionNames(),
+            {}, &parsed, &error) ||
+        !parseChain(parsed.options, &chain, &plugins, &error))
         return usageError(err, "render", error);
-    for (const auto& option : parsed.options) {
-        if (option.first == QLatin1String("--unit")) {
-            ChainUnit unit;
-            if (!parseChainUnit(option.second, &unit, &error))
-                return usageError(err, "render", error);
-            chain.append(unit);
-        } else if (option.first == QLatin1String("--vst")) {
-            ChainPlugin plugin;
-            if (!parseChainPlugin(option.second, &plugin, &error))
-                return usageError(err, "render", error);
-            plugins.append(plugin);
-        } else if (option.first == QLatin1String("--fxp")) {
-            if (plugins.isEmpty() || !plugins.last().fxp.isEmpty())
-                return usageError(err, "render",
-                                  QStringLiteral("--fxp %1 needs a --vst just before it").arg(option.second));
-            plugins.last().fxp = option.second;
-        } else if (chainOptions.contains(option.first)) {
-            return usageError(err, "render", QStringLiteral("%1 is not available yet").arg(option.first));
-        }
-    }
     if (!parsed.positional.isEmpty())
         return usageError(err, "render",
                           QStringLiteral("unexpected argument '%1'").arg(parsed.positional[0]));

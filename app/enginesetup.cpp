@@ -1,0 +1,16 @@
+#include "enginesetup.h"
+
+#include "audiomanager.h"
+#include "cutesettings.h"
+
+void configureAudioEngine(const QHash<QString, QVariant>& overrides)
+{
+    AudioManager* engine = AudioManager::instance();
+    engine->setResourcesPath(CuteSettings::resourcesPath());
+    engine->setSettingReader([overrides](const QString& key, const QVariant& defaultValue) {
+        if (overrides.contains(key))
+            return overrides.value(key);
+        const int scope = CuteSettings::defaultScope(key);
+        return CuteSettings::instance()->value(key, defaultValue, scope < 0 ? Native : scope);
+    });
+}

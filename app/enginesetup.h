@@ -1,0 +1,12 @@
+#pragma once
+
+// Connects the audio engine to the program's settings store and resources
+// folder. The engine's own library cannot reach the settings store itself.
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+
+// Overrides take the place of stored settings for this process only (the
+// command line's --input and --output); nothing is written.
+void configureAudioEngine(const QHash<QString, QVariant>& overrides = {});

@@ -1,0 +1,480 @@
+#include "audiomanager.h"
+
+#include "audiocapturepulse.h"
+#include "audiomulitplayback.h"
+#include "audioplayback.h"
+#include "effectplugins.h"
+#include "noisegates.h"
+#include "spdlog_qt"
+#include "utility.h"
+
+#include <QDir>
+#include <QSharedPointer>
+#include <QThreadPool>
+#include <QTimer>
+#include <QVector>
+
+namespace {
+
+constexpr int kMeterIntervalMs = 10;
+constexpr int kSilenceMs = 500;
+constexpr int kDeviceDetectionMs = 1500;
+constexpr int kUninstallVirtualMs = 2000;
+
+} // namespace
+
+struct AudioManager::Private
+{
+    AudioManager* owner = nullptr;
+    AudioCapturePulse* capture = nullptr;
+    AudioPlayback* voicePlayer = nullptr;
+    EffectPlugins* effectPlugins = nullptr;
+    NoiseGates* gates = nullptr;
+    AudioMulitPlayback* outputSoundboard = nullptr;
+    AudioMulitPlayback* virtualSoundboard = nullptr;
+    int sampleRate = AudioCapturePulse::kSampleRate;
+    QString previousDefaultInput;
+    QString inputName;
+    QString outputName;
+    bool voiceSuspended = false;
+    bool hearMyself = true;
+    bool effectsEnabled = true;
+    QTimer* meterTimer = nullptr;
+    QTimer* silenceTimer = nullptr;
+    // Voice blocks go to the voice player one after another, in the order
+    // they were captured, each task with its own copy.
+    QThreadPool voicePool;
+    SettingReader settings;
+    QString resources;
+
+    QVariant setting(const QString& key, const QVariant& defaultValue) const
+    {
+        return settings ? settings(key, defaultValue) : defaultValue;
+    }
+    // A catalogue path is relative to the resources folder; the command line
+    // gives absolute ones.
+    QString resourceFile(const QString& path) const
+    {
+        return QDir::isAbsolutePath(path) ? path : resources + QLatin1Char('/') + path;
+    }
+    void pollMeters();
+};
+
+AudioManager* AudioManager::instance()
+{
+    static AudioManager* manager = new AudioManager;
+    return manager;
+}
+
+AudioManager::AudioManager() : d(std::make_unique<Private>())
+{
+    d->owner = this;
+    d->voicePool.setMaxThreadCount(1);
+    d->meterTimer = new QTimer(this);
+    d->meterTimer->setInterval(kMeterIntervalMs);
+    connect(d->meterTimer, &QTimer::timeout, this, [this] { d->pollMeters(); });
+    d->silenceTimer = new QTimer(this);
+    d->silenceTimer->setInterval(kSilenceMs);
+    d->silenceTimer->setSingleShot(true);
+    connect(d->silenceTimer, &QTimer::timeout, this, [this] {
+        if (d->voicePlayer)
+            d->voicePlayer->pauseVoice(true);
+    });
+}
+
+AudioManager::~AudioManager()
+{
+    d->voicePool.waitForDone();
+}
+
+void AudioManager::setSettingReader(SettingReader reader)
+{
+    d->settings = std::move(reader);
+}
+
+void AudioManager::setResourcesPath(const QString& path)
+{
+    d->resources = path;
+}
+
+QString AudioManager::resourcesPath() const
+{
+    return d->resources;
+}
+
+void AudioManager::start()
+{
+    if (!d->gates)
+        d->gates = new NoiseGates(this);
+    d->gates->load(d->resources, d->sampleRate, d->setting(QStringLiteral("DenoiseEnable"), false).toBool(),
+                   d->setting(QStringLiteral("DenoiseValue"), 25).toInt());
+    if (!d->effectPlugins)
+        d->effectPlugins = new EffectPlugins(this);
+    if (d->capture || d->voicePlayer)
+        return;
+
+    const QString configuredInput = d->setting(QStringLiteral("InputName"), QString()).toString();
+    const QString configuredOutput = d->setting(QStringLiteral("OutputName"), QString()).toString();
+    LogInfo(
+        QStringLiteral("[config] (InputName: %1, OutputName: %2)").arg(configuredInput, configuredOutput));
+
+    // The capture always delivers 48000 Hz (the server converts), so the
+    // plug-ins keep that rate whatever the device's own rate is.
+    Utility* utility = Utility::instance();
+    const DeviceSelection::Choice input = utility->chooseDevice(0, configuredInput, configuredOutput);
+    d->previousDefaultInput = input.previousDefault;
+    const DeviceSelection::Choice output = utility->chooseDevice(1, configuredInput, configuredOutput);
+    const DeviceSelection::Choice virtualOutput = utility->chooseDevice(2, configuredInput, configuredOutput);
+
+    if (configuredInput != input.device.name || configuredOutput != output.device.name)
+        QTimer::singleShot(kDeviceDetectionMs, this, &AudioManager::deviceDetection);
+    if (virtualOutput.device.name.isEmpty())
+        QTimer::singleShot(kUninstallVirtualMs, this, &AudioManager::uninstallVirtual);
+
+    d->voicePlayer = new AudioPlayback(this);
+    d->voicePlayer->init(output.device.id, virtualOutput.device.id);
+    d->outputName = output.device.name;
+
+    d->capture = new AudioCapturePulse(this);
+    d->capture->startCapture(input.device.name);
+    d->inputName = input.device.name;
+    connect(d->capture, &AudioCapturePulse::pcmReadData, this,
+            [this](QSharedPointer<float> samples, int count) {
+                handleBlock(samples.data(), count, d->capture->channelCount());
+            });
+    connect(d->capture->notifier(), &DeviceNotifier::deviceDisconnect, this, &AudioManager::deviceDisconnect);
+    connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this,
+            &AudioManager::deviceStateChanger);
+
+    d->outputSoundboard = new AudioMulitPlayback(this);
+    d->outputSoundboard->init(output.device.id);
+    d->virtualSoundboard = new AudioMulitPlayback(this);
+    d->virtualSoundboard->init(virtualOutput.device.id);
+
+    emit deviceReady();
+    d->meterTimer->start();
+}
+
+void AudioManager::release()
+{
+    if (d->gates)
+        d->gates->release();
+    if (!d->previousDefaultInput.isEmpty())
+        Utility::instance()->setDefaultDevice(d->previousDefaultInput);
+}
+
+QString AudioManager::inputName() const
+{
+    return d->inputName;
+}
+
+QString AudioManager::outputName() const
+{
+    return d->outputName;
+}
+
+void AudioManager::setInputDevice(const AudioDevice& device)
+{
+    if (!d->capture || !d->voicePlayer)
+        return;
+    d->inputName = device.name;
+    d->capture->switchDevice(device.name);
+    d->voicePlayer->flush();
+}
+
+void AudioManager::setOutputDevice(const AudioDevice& device)
+{
+    if (!d->voicePlayer)
+        return;
+    d->outputName = device.name;
+    d->voicePlayer->setOutputDriver(device.id);
+    d->voicePlayer->flush();
+    if (d->outputSoundboard)
+        d->outputSoundboard->setDriver(device.id);
+}
+
+int AudioManager::peakPercent(const QString& deviceName)
+{
+    return d->capture ? static_cast<int>(d->capture->peak(deviceName) * 100) : 0;
+}
+
+int AudioManager::volumePercent(const QString& deviceName)
+{
+    return d->capture ? static_cast<int>(d->capture->volume(deviceName) * 100) : 0;
+}
+
+void AudioManager::setDeviceVolume(const QString& deviceName, int percent)
+{
+    if (d->capture)
+        d->capture->setVolume(deviceName, static_cast<float>(percent / 100.0));
+}
+
+void AudioManager::Private::pollMeters()
+{
+    if (!capture || inputName.isEmpty() || outputName.isEmpty())
+        return;
+    const int mic = static_cast<int>(capture->peak(inputName) * 100);
+    const int spk = static_cast<int>(capture->peak(outputName) * 100);
+    const int micVolume = static_cast<int>(capture->volume(inputName) * 100);
+    const int spkVolume = static_cast<int>(capture->volume(outputName) * 100);
+    emit owner->deviceMeterValueChanger(mic, spk);
+    emit owner->deviceVolumeChanger(1, inputName, micVolume);
+    emit owner->deviceVolumeChanger(0, outputName, spkVolume);
+}
+
+void AudioManager::setHearMyself(bool on)
+{
+    d->hearMyself = on;
+    if (d->voicePlayer)
+        d->voicePlayer->pauseVoice(!on);
+}
+
+bool AudioManager::hearMyself() const
+{
+    return d->hearMyself;
+}
+
+void AudioManager::setEffectsEnabled(bool on)
+{
+    d->effectsEnabled = on;
+    if (d->voicePlayer)
+        d->voicePlayer->setEffectBypass(!on);
+}
+
+bool AudioManager::effectsEnabled() const
+{
+    return d->effectsEnabled;
+}
+
+void AudioManager::setDenoiseEnabled(bool on)
+{
+    if (!d->gates)
+        d->gates = new NoiseGates(this);
+    d->gates->setDenoiseEnabled(on);
+}
+
+bool AudioManager::denoiseEnabled() const
+{
+    return d->gates && d->gates->denoiseEnabled();
+}
+
+void AudioManager::setDenoiseValue(int percent)
+{
+    if (d->gates)
+        d->gates->setDenoiseValue(percent);
+}
+
+void AudioManager::setVoiceSuspended(bool suspended)
+{
+    d->voiceSuspended = suspended;
+    if (!suspended && d->voicePlayer)
+        d->voicePlayer->flush();
+}
+
+bool AudioManager::isVoiceSuspended() const
+{
+    return d->voiceSuspended;
+}
+
+void AudioManager::handleBlock(const float* samples, int count, int channels)
+{
+    d->silenceTimer->start();
+    if (!samples || d->voiceSuspended || count <= 0)
+        return;
+    // Interleaved stereo: a mono packet is doubled, a stereo one copied, and
+    // wider ones keep their first two channels.
+    QVector<float> block;
+    if (channels == 1) {
+        block.resize(2 * count);
+        for (int i = 0; i < count; ++i)
+            block[2 * i] = block[2 * i + 1] = samples[i];
+    } else if (channels == 2) {
+        block = QVector<float>(samples, samples + count);
+    } else {
+        const int frames = count / channels;
+        block.resize(2 * frames);
+        for (int i = 0; i < frames; ++i) {
+            block[2 * i] = samples[i * channels];
+            block[2 * i + 1] = samples[i * channels + 1];
+        }
+    }
+    float* data = block.data();
+    const int n = block.size();
+    if (d->effectsEnabled && d->effectPlugins)
+        d->effectPlugins->process(data, n);
+    if (d->gates)
+        d->gates->process(data, n);
+    if (d->hearMyself && d->voicePlayer) {
+        AudioPlayback* player = d->voicePlayer;
+        d->voicePool.start(
+            [player, block = std::move(block)] { player->pushVoice(block.constData(), block.size()); });
+    }
+}
+
+void AudioManager::applyEffect(const EffectData::VoiceEffect& effect)
+{
+    if (!d->voicePlayer)
+        return;
+    if (!d->effectPlugins)
+        d->effectPlugins = new EffectPlugins(this);
+    d->effectPlugins->clear();
+    d->voicePool.waitForDone(); // no block of the old effect reaches the player after the flush
+    d->voicePlayer->clearEffectUnits();
+    d->voicePlayer->flush();
+    for (const EffectData::VoiceSetting& unit : effect.settings) {
+        if (EffectData::isPluginType(unit.type)) {
+            EffectPlugins::Values values;
+            for (const EffectData::PluginParam& param : unit.values)
+                values.append({param.index, param.value});
+            d->effectPlugins->add(unit.type, d->resourceFile(unit.vst),
+                                  unit.fxp.isEmpty() ? QString() : d->resourceFile(unit.fxp), values,
+                                  d->sampleRate);
+        } else {
+            QMap<int, float> values;
+            for (const EffectData::PluginParam& param : unit.values)
+                values.insert(param.index, param.value);
+            d->voicePlayer->addEffectUnit(unit.type, values);
+            d->voicePlayer->setEffectBypass(!d->effectsEnabled);
+        }
+    }
+}
+
+void AudioManager::setEffectParam(const EffectData::PluginParam& param, int sliderValue)
+{
+    const float value = static_cast<float>(sliderValue / 100.0);
+    if (!EffectData::isPluginType(param.type)) {
+        if (d->voicePlayer && !d->voicePlayer->effectUnits().isEmpty())
+            d->voicePlayer->setUnitParameter(param.type, param.index, value);
+    } else if (d->effectPlugins) {
+        d->effectPlugins->setParameter(param.type, param.index, value);
+    }
+}
+
+// ---------------------------------------------------------------- soundboard
+// Each command goes to the output device's player, then to the cable's.
+
+#define BOTH_PLAYERS(call)                                                                                   \
+    do {                                                                                                     \
+        if (d->outputSoundboard)                                                                             \
+            d->outputSoundboard->call;                                                                       \
+        if (d->virtualSoundboard)                                                                            \
+            d->virtualSoundboard->call;                                                                      \
+    } while (false)
+
+void AudioManager::loadSound(int soundId, const QString& path)
+{
+    BOTH_PLAYERS(loadSound(soundId, path));
+}
+
+void AudioManager::removeSound(int soundId)
+{
+    BOTH_PLAYERS(removeSound(soundId));
+}
+
+void AudioManager::playSound(int soundId)
+{
+    BOTH_PLAYERS(playSound(soundId));
+}
+
+bool AudioManager::replaySound(int soundId)
+{
+    if (!d->outputSoundboard || !d->virtualSoundboard)
+        return false;
+    const bool onCable = d->virtualSoundboard->replaySound(soundId);
+    const bool onOutput = d->outputSoundboard->replaySound(soundId);
+    return onCable && onOutput;
+}
+
+void AudioManager::pauseSound(int soundId)
+{
+    BOTH_PLAYERS(pauseSound(soundId));
+}
+
+void AudioManager::stopSound(int soundId)
+{
+    BOTH_PLAYERS(stopSound(soundId));
+}
+
+void AudioManager::stopAllSounds()
+{
+    BOTH_PLAYERS(stopAllSounds());
+}
+
+bool AudioManager::isSoundPlaying(int soundId) const
+{
+    return d->outputSoundboard && d->virtualSoundboard && d->outputSoundboard->isSoundPlaying(soundId) &&
+           d->virtualSoundboard->isSoundPlaying(soundId);
+}
+
+bool AudioManager::isSoundPaused(int soundId) const
+{
+    return d->outputSoundboard && d->virtualSoundboard && d->outputSoundboard->isSoundPaused(soundId) &&
+           d->virtualSoundboard->isSoundPaused(soundId);
+}
+
+void AudioManager::setSoundLoop(int soundId, bool loop)
+{
+    BOTH_PLAYERS(setSoundLoop(soundId, loop));
+}
+
+void AudioManager::setSoundMute(int soundId, bool mute)
+{
+    BOTH_PLAYERS(setSoundMute(soundId, mute));
+}
+
+void AudioManager::setBlockOthers(int soundId, bool block)
+{
+    BOTH_PLAYERS(setBlockOthers(soundId, block));
+}
+
+void AudioManager::setSoundVolume(int soundId, float volume)
+{
+    BOTH_PLAYERS(setSoundVolume(soundId, volume));
+}
+
+void AudioManager::setMultiPlay(bool multiPlay)
+{
+    BOTH_PLAYERS(setMultiPlay(multiPlay));
+}
+
+#undef BOTH_PLAYERS
+
+AudioCapturePulse* AudioManager::capture() const
+{
+    return d->capture;
+}
+
+AudioPlayback* AudioManager::voicePlayer() const
+{
+    return d->voicePlayer;
+}
+
+AudioMulitPlayback* AudioManager::outputSoundboard() const
+{
+    return d->outputSoundboard;
+}
+
+AudioMulitPlayback* AudioManager::virtualSoundboard() const
+{
+    return d->virtualSoundboard;
+}
+
+EffectPlugins* AudioManager::effectPlugins() const
+{
+    return d->effectPlugins;
+}
+
+NoiseGates* AudioManager::noiseGates() const
+{
+    return d->gates;
+}
+
+int AudioManager::sampleRate() const
+{
+    return d->sampleRate;
+}
+
+QString AudioManager::previousDefaultInput() const
+{
+    return d->previousDefaultInput;
+}

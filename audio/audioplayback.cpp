@@ -1,0 +1,308 @@
+#include "audioplayback.h"
+
+#include "audioerror.h"
+#include "capturedsp.h"
+#include "samplequeue.h"
+
+#include <QVector>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+using namespace zaudio;
+
+namespace {
+
+// The mixer blocks the hand-off can hold before the feeder drains it: far
+// more than the 10 ms between two drains.
+constexpr int kHandOffBlocks = 64;
+
+} // namespace
+
+struct AudioPlayback::Private
+{
+    // One half: a system playing a looping stream buffer fed from a queue.
+    struct Half
+    {
+        int driver = 0;
+        System system;
+        Sound sound;
+        Channel channel;
+        CreateSoundExInfo exinfo;
+        SampleQueue queue;
+        std::uint32_t writeEnd = 0;
+        std::mutex lock;
+    };
+
+    explicit Private(OutputType output) : output(output) {}
+
+    bool createHalf(Half& half, int driver);
+    // Writes 2048 bytes from the queue at the channel's position; holds half.lock.
+    void feed(Half& half);
+    void runFeeder();
+
+    OutputType output;
+    Half out;
+    Half virt;
+    ChannelGroup master;
+    DSP capture;
+    QMap<int, DSP> unitTable;
+    QVector<DSP> units; // every unit in the group, older units of a repeated type too
+    CaptureHandOff handOff{kHandOffBlocks, static_cast<int>(kBlockFrames) * 8};
+    std::atomic<bool> stopFeeder{false};
+    std::thread feeder;
+};
+
+bool AudioPlayback::Private::createHalf(Half& half, int driver)
+{
+    half.driver = driver;
+    ZAUDIO_CHECK(createSystem(&half.system));
+    ZAUDIO_CHECK(half.system.setOutput(output));
+    ZAUDIO_CHECK(half.system.setBlockSize(kBlockFrames));
+    ZAUDIO_CHECK(half.system.init(32));
+    half.exinfo.length = kSoundBytes;
+    half.exinfo.numChannels = 2;
+    half.exinfo.defaultFrequency = kRate;
+    half.exinfo.format = SoundFormat::Pcm16;
+    half.exinfo.decodeBufferSize = kWriteBytes;
+    ZAUDIO_CHECK(half.system.createSound(nullptr, OpenUser | LoopNormal, &half.exinfo, &half.sound));
+    ZAUDIO_CHECK(half.system.setDriver(driver));
+    return !half.sound.isNull();
+}
+
+void AudioPlayback::Private::feed(Half& half)
+{
+    ZAUDIO_CHECK(half.channel.setPaused(true));
+    unsigned position = 0;
+    ZAUDIO_CHECK(half.channel.getPosition(&position, TimeUnitPcmBytes));
+    if (position == half.writeEnd - kWriteBytes) { // the cursor has not moved since the last write
+        ZAUDIO_CHECK(half.channel.setPaused(false));
+        return;
+    }
+    void* region1 = nullptr;
+    void* region2 = nullptr;
+    unsigned length1 = 0;
+    unsigned length2 = 0;
+    if (ZAUDIO_CHECK(half.sound.lock(position, kWriteBytes, &region1, &region2, &length1, &length2)) != Ok) {
+        ZAUDIO_CHECK(half.channel.setPaused(false));
+        return;
+    }
+    const int samples1 = static_cast<int>(length1 / 2);
+    const int samples2 = static_cast<int>(length2 / 2);
+    const int got1 = half.queue.takePcm16(static_cast<std::int16_t*>(region1), samples1);
+    std::fill(static_cast<std::int16_t*>(region1) + got1, static_cast<std::int16_t*>(region1) + samples1, 0);
+    if (region2) {
+        const int got2 = half.queue.takePcm16(static_cast<std::int16_t*>(region2), samples2);
+        std::fill(static_cast<std::int16_t*>(region2) + got2, static_cast<std::int16_t*>(region2) + samples2,
+                  0);
+    }
+    half.writeEnd = position + length1 + length2;
+    ZAUDIO_CHECK(half.channel.setPaused(false));
+    ZAUDIO_CHECK(half.sound.unlock(region1, region2, length1, length2));
+}
+
+void AudioPlayback::Private::runFeeder()
+{
+    while (!stopFeeder.load()) {
+        std::lock_guard<std::mutex> guard(virt.lock);
+        // The mixer's copies land here in order, each under the drop rule.
+        handOff.drain([this](const float* block, int count) { virt.queue.append(block, count); });
+        if (virt.queue.size() >= static_cast<int>(kWriteBytes))
+            feed(virt);
+        // The lock is held through the pause: producers wait for it.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+AudioPlayback::AudioPlayback(QObject* parent, OutputType output)
+    : QObject(parent), d(std::make_unique<Private>(output))
+{}
+
+AudioPlayback::~AudioPlayback()
+{
+    // The feeder and the "Capture DSP" stop before the queues they use go.
+    d->stopFeeder.store(true);
+    if (d->feeder.joinable())
+        d->feeder.join();
+    if (!d->out.system.isNull())
+        d->out.system.release();
+    if (!d->virt.system.isNull())
+        d->virt.system.release();
+}
+
+void AudioPlayback::init(int outputDriver, int virtualDriver)
+{
+    if (!d->out.system.isNull())
+        return;
+    Private::Half& out = d->out;
+    if (d->createHalf(out, outputDriver)) {
+        ZAUDIO_CHECK(out.system.getMasterChannelGroup(&d->master));
+        ZAUDIO_CHECK(out.system.playSound(out.sound, nullptr, true, &out.channel));
+        ZAUDIO_CHECK(out.channel.setVolume(1.0f));
+        ZAUDIO_CHECK(out.system.update());
+    }
+    if (ZAUDIO_CHECK(out.system.createDSP(CaptureDsp::description(), &d->capture)) == Ok) {
+        void* data = nullptr;
+        unsigned length = 0;
+        if (ZAUDIO_CHECK(d->capture.getParameterData(0, &data, &length)) == Ok)
+            static_cast<CaptureDsp::State*>(data)->handOff.store(&d->handOff);
+        ZAUDIO_CHECK(d->master.addDSP(0, d->capture));
+    }
+
+    Private::Half& virt = d->virt;
+    if (d->createHalf(virt, virtualDriver)) {
+        ZAUDIO_CHECK(virt.system.playSound(virt.sound, nullptr, false, &virt.channel));
+        ZAUDIO_CHECK(virt.channel.setVolume(10.0f));
+        ZAUDIO_CHECK(virt.system.update());
+    }
+    d->feeder = std::thread([this] { d->runFeeder(); });
+}
+
+void AudioPlayback::pushVoice(const float* block, int n)
+{
+    std::lock_guard<std::mutex> guard(d->out.lock);
+    d->out.queue.append(block, n);
+    if (d->out.queue.size() >= 2 * static_cast<int>(kWriteBytes) && !d->out.channel.isNull())
+        d->feed(d->out);
+}
+
+void AudioPlayback::pushVirtual(const float* block, int n)
+{
+    std::lock_guard<std::mutex> guard(d->virt.lock);
+    d->virt.queue.append(block, n);
+}
+
+void AudioPlayback::pauseVoice(bool pause)
+{
+    if (d->out.channel.isNull())
+        return;
+    ZAUDIO_CHECK(d->out.channel.setPaused(pause));
+    ZAUDIO_CHECK(d->out.system.update());
+}
+
+void AudioPlayback::flush()
+{
+    std::lock_guard<std::mutex> outGuard(d->out.lock);
+    ZAUDIO_CHECK(d->out.channel.setPaused(true));
+    ZAUDIO_CHECK(d->out.channel.setPosition(0, TimeUnitPcmBytes));
+    d->out.writeEnd = 0;
+    d->out.queue.clear();
+    std::lock_guard<std::mutex> virtualGuard(d->virt.lock);
+    ZAUDIO_CHECK(d->virt.channel.setPaused(true));
+    ZAUDIO_CHECK(d->virt.channel.setPosition(0, TimeUnitPcmBytes));
+    d->virt.writeEnd = 0;
+    d->virt.queue.clear();
+    d->handOff.drain([](const float*, int) {});
+}
+
+void AudioPlayback::setOutputDriver(int id)
+{
+    d->out.driver = id;
+    if (d->out.system.isNull())
+        return;
+    d->out.system.setDriver(id + 1); // may not exist: selecting `id` again is what moves the output
+    ZAUDIO_CHECK(d->out.system.setDriver(id));
+    ZAUDIO_CHECK(d->out.system.update());
+}
+
+void AudioPlayback::clearEffectUnits()
+{
+    for (const DSP& unit : qAsConst(d->units)) {
+        ZAUDIO_CHECK(d->master.removeDSP(unit));
+        ZAUDIO_CHECK(unit.release());
+    }
+    d->units.clear();
+    d->unitTable.clear();
+}
+
+void AudioPlayback::addEffectUnit(int type, const QMap<int, float>& values)
+{
+    DSP unit;
+    ZAUDIO_CHECK(d->out.system.createDSPByType(type, &unit));
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        ZAUDIO_CHECK(unit.setParameterFloat(it.key(), it.value()));
+        ZAUDIO_CHECK(unit.setBypass(true));
+    }
+    // Behind the head, at the count of unit types added before it.
+    ZAUDIO_CHECK(d->master.addDSP(d->unitTable.size(), unit));
+    d->unitTable.insert(type, unit);
+    d->units.append(unit);
+    ZAUDIO_CHECK(d->master.addDSP(0, d->capture));
+    ZAUDIO_CHECK(d->out.system.update());
+}
+
+void AudioPlayback::setUnitParameter(int type, int index, float value)
+{
+    if (!d->unitTable.contains(type))
+        return;
+    ZAUDIO_CHECK(d->unitTable.value(type).setParameterFloat(index, value));
+    ZAUDIO_CHECK(d->out.system.update());
+}
+
+void AudioPlayback::setEffectBypass(bool bypass)
+{
+    if (d->master.isNull())
+        return;
+    for (const DSP& unit : qAsConst(d->units))
+        ZAUDIO_CHECK(unit.setBypass(bypass));
+}
+
+System AudioPlayback::outputSystem() const
+{
+    return d->out.system;
+}
+
+System AudioPlayback::virtualSystem() const
+{
+    return d->virt.system;
+}
+
+Channel AudioPlayback::voiceChannel() const
+{
+    return d->out.channel;
+}
+
+Channel AudioPlayback::virtualChannel() const
+{
+    return d->virt.channel;
+}
+
+DSP AudioPlayback::captureDsp() const
+{
+    return d->capture;
+}
+
+QMap<int, DSP> AudioPlayback::effectUnits() const
+{
+    return d->unitTable;
+}
+
+int AudioPlayback::outputQueueSize() const
+{
+    std::lock_guard<std::mutex> guard(d->out.lock);
+    return d->out.queue.size();
+}
+
+int AudioPlayback::virtualQueueSize() const
+{
+    std::lock_guard<std::mutex> guard(d->virt.lock);
+    return d->virt.queue.size();
+}
+
+std::uint32_t AudioPlayback::outputWriteEnd() const
+{
+    std::lock_guard<std::mutex> guard(d->out.lock);
+    return d->out.writeEnd;
+}
+
+std::uint64_t AudioPlayback::droppedCaptureBlocks() const
+{
+    return d->handOff.dropped();
+}
+
+std::int16_t AudioPlayback::toPcm16(float value)
+{
+    return SampleQueue::toPcm16(value);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The voice player. It turns the engine's processed microphone blocks into
+// continuous output on two devices through two library systems:
+// - the output half plays to the user's output device; its master group
+//   holds the effect's built-in units and, at the head, the "Capture DSP",
+//   which copies the finished mix towards the virtual half;
+// - the virtual half plays that copy to the virtual cable.
+// Each half loops an 8 s PCM16 stream buffer that is written 2048 bytes at a
+// time at the channel's position, from a queue of float samples.
+
+#include "zaudio/zaudio.h"
+
+#include <QMap>
+#include <QObject>
+
+#include <cstdint>
+#include <memory>
+
+class AudioPlayback : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(AudioPlayback)
+
+public:
+    // Sound parameters of both halves.
+    static constexpr unsigned kSoundBytes = 1536000; // 8 s of 16-bit stereo at 48000 Hz
+    static constexpr unsigned kWriteBytes = 2048;    // one feeding, 512 stereo frames
+    static constexpr int kRate = 48000;
+    // The mixer block of both systems, in frames: the virtual queue's drop
+    // rule (5 blocks) must stay above its feeding threshold (2048 samples).
+    static constexpr unsigned kBlockFrames = 512;
+
+    explicit AudioPlayback(QObject* parent = nullptr, zaudio::OutputType output = zaudio::OutputType::Pulse);
+    ~AudioPlayback() override;
+
+    void init(int outputDriver, int virtualDriver);
+    // Appends interleaved stereo samples to the output queue and feeds the
+    // output half once 2 × 2048 samples wait. Any thread.
+    void pushVoice(const float* block, int n);
+    // Appends to the virtual queue (the "Capture DSP" does this through its
+    // hand-off). Any thread.
+    void pushVirtual(const float* block, int n);
+    void pauseVoice(bool pause);
+    void flush();
+    void setOutputDriver(int id);
+
+    void clearEffectUnits();
+    void addEffectUnit(int type, const QMap<int, float>& values);
+    void setUnitParameter(int type, int index, float value);
+    void setEffectBypass(bool bypass);
+
+    // For tests, the command line and benchmarks.
+    zaudio::System outputSystem() const;
+    zaudio::System virtualSystem() const;
+    zaudio::Channel voiceChannel() const;
+    zaudio::Channel virtualChannel() const;
+    zaudio::DSP captureDsp() const;
+    QMap<int, zaudio::DSP> effectUnits() const;
+    int outputQueueSize() const;
+    int virtualQueueSize() const;
+    std::uint32_t outputWriteEnd() const;
+    // Mixer blocks the hand-off had no room for (0 in normal running).
+    std::uint64_t droppedCaptureBlocks() const;
+
+    // The sample of a float: f × 32768 truncated toward zero, low 16 bits kept.
+    static std::int16_t toPcm16(float value);
+
+    struct Private;
+
+private:
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,140 @@
+// `live`: the voice changer without windows. The engine starts as the
+// program starts it, applies the chain as an effect and runs until stopped,
+// printing the meters once a second.
+
+#include "audiocommands.h"
+#include "audiomanager.h"
+#include "cli.h"
+#include "commandsupport.h"
+#include "enginesetup.h"
+#include "utility.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+// The exact name of the device that `query` names, or empty with `error` set.
+QString resolveDevice(const QList<AudioDevice>& devices, const QString& query, const char* kind,
+                      QString* error)
+{
+    QStringList names;
+    for (const AudioDevice& device : devices)
+        names.append(device.name);
+    const int index = findOutputDriver(names, query, error);
+    if (index < 0) {
+        *error = QStringLiteral("%1: %2").arg(QLatin1String(kind), *error);
+        return QString();
+    }
+    return names[index];
+}
+
+} // namespace
+
+int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    ParsedArguments parsed;
+    QString error;
+    QVector<ChainUnit> units;
+    QVector<ChainPlugin> plugins;
+    if (!parseArguments(
+            arguments,
+            QStringList{QStringLiteral("--input"), QStringLiteral("--output"), QStringLiteral("--seconds")} +
+                chainOptionNames(),
+            {QStringLiteral("--no-hear")}, &parsed, &error) ||
+        !parseChain(parsed.options, &units, &plugins, &error))
+        return usageError(err, "live", error);
+    if (!parsed.positional.isEmpty())
+        return usageError(err, "live", QStringLiteral("unexpected argument '%1'").arg(parsed.positional[0]));
+    double seconds = 0.0;
+    if (parsed.has(QStringLiteral("--seconds"))) {
+        bool ok = false;
+        seconds = parsed.value(QStringLiteral("--seconds")).toDouble(&ok);
+        if (!ok || !(seconds > 0.0) || seconds > 1e6)
+            return usageError(err, "live",
+                              QStringLiteral("--seconds needs a positive number, not '%1'")
+                                  .arg(parsed.value(QStringLiteral("--seconds"))));
+    }
+
+    StopSignals stopSignals;
+    QList<AudioDevice> inputs;
+    QList<AudioDevice> outputs;
+    Utility::instance()->audioDeviceList(inputs, outputs);
+    if (inputs.isEmpty() || outputs.isEmpty()) {
+        std::fputs(inputs.isEmpty() && outputs.isEmpty() ? "zelvani-cli: no sound server or no devices\n"
+                   : inputs.isEmpty()                    ? "zelvani-cli: no microphone\n"
+                                                         : "zelvani-cli: no output device\n",
+                   err);
+        return Failure;
+    }
+    QHash<QString, QVariant> overrides;
+    if (parsed.has(QStringLiteral("--input"))) {
+        const QString name =
+            resolveDevice(inputs, parsed.value(QStringLiteral("--input")), "--input", &error);
+        if (name.isEmpty()) {
+            std::fprintf(err, "zelvani-cli: %s\n", qPrintable(error));
+            return Failure;
+        }
+        overrides.insert(QStringLiteral("InputName"), name);
+    }
+    if (parsed.has(QStringLiteral("--output"))) {
+        const QString name =
+            resolveDevice(outputs, parsed.value(QStringLiteral("--output")), "--output", &error);
+        if (name.isEmpty()) {
+            std::fprintf(err, "zelvani-cli: %s\n", qPrintable(error));
+            return Failure;
+        }
+        overrides.insert(QStringLiteral("OutputName"), name);
+    }
+
+    configureAudioEngine(overrides);
+    AudioManager* engine = AudioManager::instance();
+    engine->start();
+    if (!units.isEmpty() || !plugins.isEmpty()) {
+        // As the effect list applies an effect: the voice waits meanwhile.
+        engine->setVoiceSuspended(true);
+        engine->applyEffect(chainEffect(units, plugins));
+        engine->setVoiceSuspended(false);
+    }
+    if (parsed.has(QStringLiteral("--no-hear")))
+        engine->setHearMyself(false);
+    std::fprintf(err, "zelvani-cli: live from '%s' to '%s'%s\n", qPrintable(engine->inputName()),
+                 qPrintable(engine->outputName()),
+                 engine->outputName().isEmpty() ? "" : " and the virtual cable");
+
+    // The loudest meter values of each second.
+    int mic = 0;
+    int spk = 0;
+    QObject::connect(engine, &AudioManager::deviceMeterValueChanger, engine, [&mic, &spk](int m, int s) {
+        mic = std::max(mic, m);
+        spk = std::max(spk, s);
+    });
+    QEventLoop loop;
+    QTimer meters;
+    meters.setInterval(1000);
+    QObject::connect(&meters, &QTimer::timeout, &loop, [&] {
+        std::fprintf(out, "mic=%d spk=%d\n", mic, spk);
+        std::fflush(out);
+        mic = spk = 0;
+    });
+    meters.start();
+    QTimer stopCheck;
+    stopCheck.setInterval(50);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&stopCheck, &QTimer::timeout, &loop, [&] {
+        if (StopSignals::caught() || (seconds > 0.0 && clock.elapsed() >= seconds * 1000.0))
+            loop.quit();
+    });
+    stopCheck.start();
+    loop.exec();
+
+    engine->release();
+    return Success;
+}
+
+} // namespace cli
