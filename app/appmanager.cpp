@@ -1,5 +1,6 @@
 #include "appmanager.h"
 
+#include "audiomanager.h"
 #include "bugsplatproxy.h"
 #include "cutesettings.h"
 #include "xapplication.h"
@@ -273,6 +274,8 @@ void AppManager::quit()
     CuteSettings* settings = CuteSettings::instance();
     if (settings->value(QStringLiteral("AppFirstCycle"), true, Native).toBool())
         settings->setValue(QStringLiteral("AppFirstCycle"), false, Native);
+    // The gates go and the user's default microphone comes back.
+    AudioManager::instance()->release();
     LogInfo("App quit");
     SpdLogFlush();
     // No destructors run after this, so the single-instance block is given up here.

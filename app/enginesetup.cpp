@@ -2,6 +2,7 @@
 
 #include "audiomanager.h"
 #include "cutesettings.h"
+#include "launchmanager.h"
 
 void configureAudioEngine(const QHash<QString, QVariant>& overrides)
 {
@@ -13,4 +14,11 @@ void configureAudioEngine(const QHash<QString, QVariant>& overrides)
         const int scope = CuteSettings::defaultScope(key);
         return CuteSettings::instance()->value(key, defaultValue, scope < 0 ? Native : scope);
     });
+}
+
+void startAudioEngine()
+{
+    LaunchManager::instance()->installVirtualDriver();
+    configureAudioEngine();
+    AudioManager::instance()->start();
 }

@@ -10,3 +10,7 @@
 // Overrides take the place of stored settings for this process only (the
 // command line's --input and --output); nothing is written.
 void configureAudioEngine(const QHash<QString, QVariant>& overrides = {});
+
+// The program's start of its audio: the virtual cable is installed when a
+// side of it is missing, then the engine starts on the configured devices.
+void startAudioEngine();

@@ -1,4 +1,5 @@
 #include "appmanager.h"
+#include "enginesetup.h"
 #include "xapplication.h"
 
 #include "spdlog_qt"
@@ -26,7 +27,10 @@ int main(int argc, char** argv)
         },
         Qt::DirectConnection);
     manager->quitOnSignals();
-    QTimer::singleShot(0, manager, [manager] { manager->finishStart(); });
+    QTimer::singleShot(0, manager, [manager] {
+        manager->finishStart();
+        startAudioEngine();
+    });
 
     return app.exec();
 }
