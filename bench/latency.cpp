@@ -1,0 +1,1184 @@
+// zelvani-bench-latency: how long the voice takes from the microphone to the
+// virtual cable and to the speakers, through the live engine (zelvani-cli live)
+// and through two peers measured in the same run: PulseAudio's module-loopback
+// and a SoX pipeline with a pitch effect.
+//
+// Usage: zelvani-bench-latency [--cli PATH] [--sox PATH] [--quick] [--json]
+// Runs on the private sound server of scripts/pulse-env (bench/latency.sh starts
+// one and installs the virtual cable there). A train of short clicks goes into
+// the "Microphone feed" sink; one client records, at the same time and in the
+// same way, the feed's monitor (when each click entered), the monitor of
+// "Speakers" and the cable's recording side. Each click is found in the
+// recordings by correlating energy envelopes, which a pitch shift leaves in
+// place. Prints a table and, last, the same figures as one JSON line; progress
+// goes to standard error.
+
+#include "benchsupport.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using benchsupport::Clock;
+
+constexpr const char* kMe = "zelvani-bench-latency";
+constexpr int kRate = 48000;
+constexpr int kDecimation = 8; // envelopes at 6000 Hz
+constexpr double kEnvelopeRate = double(kRate) / kDecimation;
+constexpr double kPi = 3.14159265358979323846;
+
+// The click train: a Hann-windowed 1.5-4.5 kHz chirp of 4 ms every 500 ms,
+// after 300 ms of silence. Arrivals are searched from -5 ms to 450 ms after
+// each click, short of the next one.
+constexpr double kSpacing = 0.5;
+constexpr double kLead = 0.3;
+constexpr double kClickSeconds = 0.004;
+constexpr double kSearchFrom = -0.005;
+constexpr double kSearchTo = 0.45;
+constexpr double kTemplateHalf = 0.015; // envelope around each click that is matched
+constexpr double kMinCorrelation = 0.5;
+
+constexpr double kRecordLatency = 0.005; // fragsize of the recording streams
+constexpr double kWarmUp = 0.4;          // recording before the clicks start
+constexpr double kSettle = 1.5;          // a subject runs this long before the clicks
+
+const char* const kFeedSink = "microphone_feed";
+const char* const kFeedMonitor = "microphone_feed.monitor";
+const char* const kMicrophone = "microphone";
+const char* const kSpeakers = "speakers";
+const char* const kSpeakersMonitor = "speakers.monitor";
+const char* const kCableInput = "CABLE Input (VB-Audio Virtual Cable)";
+const char* const kCableOutput = "CABLE Output (VB-Audio Virtual Cable)";
+
+const Clock::time_point gOrigin = Clock::now();
+double now()
+{
+    return benchsupport::secondsSince(gOrigin);
+}
+
+volatile std::sig_atomic_t gInterrupted = 0;
+void onSignal(int)
+{
+    gInterrupted = 1;
+}
+
+[[noreturn]] void fail(const std::string& what)
+{
+    std::fprintf(stderr, "%s: %s\n", kMe, what.c_str());
+    std::exit(1);
+}
+
+void progress(const std::string& text)
+{
+    std::fprintf(stderr, "%s: %s\n", kMe, text.c_str());
+}
+
+std::string lastLine(const std::string& text)
+{
+    std::string line, last;
+    std::istringstream lines(text);
+    while (std::getline(lines, line))
+        if (line.find_first_not_of(" \t\r") != std::string::npos)
+            last = line;
+    return last;
+}
+
+// ------------------------------------------------------------ sound server
+
+struct Device
+{
+    std::string name;
+    std::string description;
+};
+
+// One connection to the server, on a threaded main loop. Waits poll under the
+// loop's lock so that callbacks only set fields.
+class Server
+{
+public:
+    ~Server()
+    {
+        if (!loop_)
+            return;
+        pa_threaded_mainloop_lock(loop_);
+        if (context_) {
+            pa_context_disconnect(context_);
+            pa_context_unref(context_);
+        }
+        pa_threaded_mainloop_unlock(loop_);
+        pa_threaded_mainloop_stop(loop_);
+        pa_threaded_mainloop_free(loop_);
+    }
+
+    bool connect(std::string* error)
+    {
+        loop_ = pa_threaded_mainloop_new();
+        context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), kMe);
+        if (!context_ || pa_threaded_mainloop_start(loop_) < 0) {
+            *error = "cannot start a sound server client";
+            return false;
+        }
+        Locker lock(loop_);
+        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            *error = pa_strerror(pa_context_errno(context_));
+            return false;
+        }
+        const bool settled = waitFor(5.0, [this] {
+            const pa_context_state_t state = pa_context_get_state(context_);
+            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+        });
+        if (!settled) {
+            *error = "timed out";
+            return false;
+        }
+        if (pa_context_get_state(context_) != PA_CONTEXT_READY) {
+            *error = pa_strerror(pa_context_errno(context_));
+            return false;
+        }
+        return true;
+    }
+
+    pa_context* context() const { return context_; }
+    pa_threaded_mainloop* loop() const { return loop_; }
+    std::string lastError() const { return pa_strerror(pa_context_errno(context_)); }
+
+    // Call with the lock held; false on timeout or interruption.
+    bool waitFor(double seconds, const std::function<bool()>& done)
+    {
+        const double deadline = now() + seconds;
+        while (!done()) {
+            if (now() > deadline || gInterrupted)
+                return false;
+            pa_threaded_mainloop_unlock(loop_);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            pa_threaded_mainloop_lock(loop_);
+        }
+        return true;
+    }
+
+    std::vector<Device> sinks() { return list(true); }
+    std::vector<Device> sources() { return list(false); }
+
+    struct Defaults
+    {
+        std::string sink, source;
+    };
+    Defaults defaults()
+    {
+        struct Query
+        {
+            Defaults defaults;
+            bool done = false;
+        } query;
+        Locker lock(loop_);
+        finish(pa_context_get_server_info(
+                   context_,
+                   [](pa_context*, const pa_server_info* info, void* user) {
+                       auto* q = static_cast<Query*>(user);
+                       if (info) {
+                           q->defaults.sink = info->default_sink_name ? info->default_sink_name : "";
+                           q->defaults.source = info->default_source_name ? info->default_source_name : "";
+                       }
+                       q->done = true;
+                   },
+                   &query),
+               &query.done);
+        return query.defaults;
+    }
+
+    void setDefaults(const Defaults& defaults)
+    {
+        Locker lock(loop_);
+        bool sinkDone = false, sourceDone = false;
+        if (!defaults.sink.empty())
+            finish(pa_context_set_default_sink(context_, defaults.sink.c_str(), flagDone, &sinkDone),
+                   &sinkDone);
+        if (!defaults.source.empty())
+            finish(pa_context_set_default_source(context_, defaults.source.c_str(), flagDone, &sourceDone),
+                   &sourceDone);
+    }
+
+    // The module's index, or PA_INVALID_INDEX.
+    uint32_t loadModule(const std::string& name, const std::string& arguments)
+    {
+        struct Load
+        {
+            uint32_t index = PA_INVALID_INDEX;
+            bool done = false;
+        } load;
+        Locker lock(loop_);
+        finish(pa_context_load_module(
+                   context_, name.c_str(), arguments.c_str(),
+                   [](pa_context*, uint32_t index, void* user) {
+                       auto* l = static_cast<Load*>(user);
+                       l->index = index;
+                       l->done = true;
+                   },
+                   &load),
+               &load.done);
+        return load.index;
+    }
+
+    void unloadModule(uint32_t index)
+    {
+        bool done = false;
+        Locker lock(loop_);
+        finish(pa_context_unload_module(context_, index, flagDone, &done), &done);
+    }
+
+    class Locker
+    {
+    public:
+        explicit Locker(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+        ~Locker() { pa_threaded_mainloop_unlock(loop_); }
+        Locker(const Locker&) = delete;
+        Locker& operator=(const Locker&) = delete;
+
+    private:
+        pa_threaded_mainloop* loop_;
+    };
+
+private:
+    static void flagDone(pa_context*, int, void* user) { *static_cast<bool*>(user) = true; }
+
+    // With the lock held: waits for an operation's callback to set *done.
+    void finish(pa_operation* operation, bool* done)
+    {
+        if (!operation)
+            return;
+        waitFor(5.0, [done] { return *done; });
+        pa_operation_unref(operation);
+    }
+
+    std::vector<Device> list(bool sinks)
+    {
+        struct Query
+        {
+            std::vector<Device> devices;
+            bool done = false;
+        } query;
+        Locker lock(loop_);
+        if (sinks) {
+            finish(pa_context_get_sink_info_list(
+                       context_,
+                       [](pa_context*, const pa_sink_info* info, int eol, void* user) {
+                           auto* q = static_cast<Query*>(user);
+                           if (eol)
+                               q->done = true;
+                           else if (info)
+                               q->devices.push_back({info->name, info->description ? info->description : ""});
+                       },
+                       &query),
+                   &query.done);
+        } else {
+            finish(pa_context_get_source_info_list(
+                       context_,
+                       [](pa_context*, const pa_source_info* info, int eol, void* user) {
+                           auto* q = static_cast<Query*>(user);
+                           if (eol)
+                               q->done = true;
+                           else if (info)
+                               q->devices.push_back({info->name, info->description ? info->description : ""});
+                       },
+                       &query),
+                   &query.done);
+        }
+        return query.devices;
+    }
+
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+};
+
+std::string findByName(const std::vector<Device>& devices, const std::string& name)
+{
+    for (const Device& device : devices)
+        if (device.name == name)
+            return device.name;
+    return {};
+}
+
+std::string findByDescription(const std::vector<Device>& devices, const std::string& description)
+{
+    for (const Device& device : devices)
+        if (device.description == description)
+            return device.name;
+    return {};
+}
+
+struct Snapshot
+{
+    std::vector<float> samples;
+    double origin = 0; // the time of sample 0, in seconds of now()
+};
+
+// Records one source as 48000 Hz mono float with small fragments. Each
+// delivery gives an upper bound of when its last sample was taken (the
+// arrival time less the recording's length); the smallest bound over the
+// recording maps sample positions to times without the delivery jitter.
+class Recorder
+{
+public:
+    explicit Recorder(std::string source) : source_(std::move(source)) {}
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    // Call with the lock held.
+    bool start(pa_context* context)
+    {
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, kRate, 1};
+        stream_ = pa_stream_new(context, ("record " + source_).c_str(), &spec, nullptr);
+        if (!stream_)
+            return false;
+        pa_stream_set_read_callback(stream_, &Recorder::onRead, this);
+        pa_buffer_attr attr;
+        attr.maxlength = static_cast<uint32_t>(-1);
+        attr.tlength = static_cast<uint32_t>(-1);
+        attr.prebuf = static_cast<uint32_t>(-1);
+        attr.minreq = static_cast<uint32_t>(-1);
+        attr.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(pa_usec_t(kRecordLatency * 1e6), &spec));
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+        return pa_stream_connect_record(stream_, source_.c_str(), &attr, flags) == 0;
+    }
+
+    // Call with the lock held.
+    pa_stream_state_t state() const { return stream_ ? pa_stream_get_state(stream_) : PA_STREAM_FAILED; }
+
+    // Call with the lock held.
+    void stop()
+    {
+        if (!stream_)
+            return;
+        pa_stream_set_read_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+        stream_ = nullptr;
+    }
+
+    // Call with the lock held: starts the recording anew.
+    void restart()
+    {
+        samples_.clear();
+        origin_ = std::numeric_limits<double>::infinity();
+        deliveries_ = 0;
+    }
+
+    // Call with the lock held.
+    Snapshot snapshot() const { return {samples_, origin_}; }
+
+    const std::string& source() const { return source_; }
+    std::size_t frames() const { return samples_.size(); }
+    // The time of sample 0, in seconds of now().
+    double origin() const { return origin_; }
+    bool failed() const { return failed_; }
+
+private:
+    static void onRead(pa_stream* stream, size_t, void* user)
+    {
+        auto* self = static_cast<Recorder*>(user);
+        const double arrival = now();
+        while (pa_stream_readable_size(stream) > 0) {
+            const void* data = nullptr;
+            size_t bytes = 0;
+            if (pa_stream_peek(stream, &data, &bytes) < 0) {
+                self->failed_ = true;
+                return;
+            }
+            if (bytes == 0)
+                break;
+            const std::size_t frames = bytes / sizeof(float);
+            if (data) {
+                const auto* samples = static_cast<const float*>(data);
+                self->samples_.insert(self->samples_.end(), samples, samples + frames);
+            } else {
+                self->samples_.insert(self->samples_.end(), frames, 0.0f); // a hole keeps its place
+            }
+            pa_stream_drop(stream);
+        }
+        // The first deliveries may carry what the source held before.
+        if (++self->deliveries_ > 2)
+            self->origin_ = std::min(self->origin_, arrival - double(self->samples_.size()) / kRate);
+    }
+
+    std::string source_;
+    pa_stream* stream_ = nullptr;
+    std::vector<float> samples_;
+    double origin_ = std::numeric_limits<double>::infinity();
+    int deliveries_ = 0;
+    bool failed_ = false;
+};
+
+// Plays the click train into the feed sink, both channels, then silence.
+class Player
+{
+public:
+    explicit Player(std::vector<float> train) : train_(std::move(train)) {}
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    bool start(pa_context* context)
+    {
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, kRate, 2};
+        stream_ = pa_stream_new(context, "click train", &spec, nullptr);
+        if (!stream_)
+            return false;
+        pa_stream_set_write_callback(stream_, &Player::onWrite, this);
+        pa_buffer_attr attr;
+        attr.maxlength = static_cast<uint32_t>(-1);
+        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(30000, &spec));
+        attr.prebuf = static_cast<uint32_t>(-1);
+        attr.minreq = static_cast<uint32_t>(-1);
+        attr.fragsize = static_cast<uint32_t>(-1);
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+        return pa_stream_connect_playback(stream_, kFeedSink, &attr, flags, nullptr, nullptr) == 0;
+    }
+
+    pa_stream_state_t state() const { return stream_ ? pa_stream_get_state(stream_) : PA_STREAM_FAILED; }
+
+    void stop()
+    {
+        if (!stream_)
+            return;
+        pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+        stream_ = nullptr;
+    }
+
+    bool finished() const { return written_ >= train_.size(); }
+
+private:
+    static void onWrite(pa_stream* stream, size_t bytes, void* user)
+    {
+        auto* self = static_cast<Player*>(user);
+        void* buffer = nullptr;
+        size_t size = bytes;
+        if (pa_stream_begin_write(stream, &buffer, &size) < 0 || !buffer)
+            return;
+        auto* out = static_cast<float*>(buffer);
+        const std::size_t frames = size / (2 * sizeof(float));
+        for (std::size_t i = 0; i < frames; ++i) {
+            const float v = self->written_ < self->train_.size() ? self->train_[self->written_] : 0.0f;
+            out[2 * i] = out[2 * i + 1] = v;
+            ++self->written_;
+        }
+        pa_stream_write(stream, buffer, frames * 2 * sizeof(float), nullptr, 0, PA_SEEK_RELATIVE);
+    }
+
+    std::vector<float> train_;
+    std::size_t written_ = 0;
+    pa_stream* stream_ = nullptr;
+};
+
+// ------------------------------------------------------------ signals and analysis
+
+std::vector<float> clickTrain(int clicks)
+{
+    const auto spacing = static_cast<std::size_t>(kSpacing * kRate);
+    const auto lead = static_cast<std::size_t>(kLead * kRate);
+    const auto length = static_cast<std::size_t>(kClickSeconds * kRate);
+    std::vector<float> train(lead + spacing * static_cast<std::size_t>(clicks), 0.0f);
+    const double f0 = 1500.0, f1 = 4500.0, seconds = kClickSeconds;
+    for (int c = 0; c < clicks; ++c) {
+        const std::size_t at = lead + spacing * static_cast<std::size_t>(c);
+        for (std::size_t i = 0; i < length; ++i) {
+            const double t = double(i) / kRate;
+            const double phase = 2.0 * kPi * (f0 * t + 0.5 * (f1 - f0) / seconds * t * t);
+            const double window = 0.5 - 0.5 * std::cos(2.0 * kPi * double(i) / double(length - 1));
+            train[at + i] = static_cast<float>(0.5 * window * std::sin(phase));
+        }
+    }
+    return train;
+}
+
+// Energy envelope: the square smoothed twice over 1 ms, at 6000 Hz. Its delay
+// is the same for every recording.
+std::vector<double> envelope(const std::vector<float>& x)
+{
+    constexpr std::size_t box = kRate / 1000;
+    std::vector<double> once(x.size()), twice(x.size());
+    double sum = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sum += double(x[i]) * x[i];
+        if (i >= box)
+            sum -= double(x[i - box]) * x[i - box];
+        once[i] = std::max(sum, 0.0) / box;
+    }
+    sum = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sum += once[i];
+        if (i >= box)
+            sum -= once[i - box];
+        twice[i] = std::max(sum, 0.0) / box;
+    }
+    std::vector<double> out(x.size() / kDecimation);
+    for (std::size_t j = 0; j < out.size(); ++j)
+        out[j] = twice[j * kDecimation];
+    return out;
+}
+
+// Positions (envelope samples) of the clicks in the reference: where the
+// envelope first rises past a third of its peak, refined to the local maximum.
+std::vector<std::size_t> clickPositions(const std::vector<double>& e)
+{
+    std::vector<std::size_t> found;
+    if (e.empty())
+        return found;
+    const double peak = *std::max_element(e.begin(), e.end());
+    if (peak <= 1e-9)
+        return found;
+    const double threshold = peak / 3.0;
+    const auto refine = static_cast<std::size_t>(0.01 * kEnvelopeRate);
+    const auto skip = static_cast<std::size_t>(0.6 * kSpacing * kEnvelopeRate);
+    for (std::size_t i = 1; i < e.size(); ++i) {
+        if (e[i] < threshold || e[i - 1] >= threshold)
+            continue;
+        const std::size_t end = std::min(e.size(), i + refine);
+        const std::size_t at =
+            std::size_t(std::max_element(e.begin() + long(i), e.begin() + long(end)) - e.begin());
+        found.push_back(at);
+        i = at + skip;
+    }
+    return found;
+}
+
+// Finds one click of the reference envelope `ref` (centred on `at`) in
+// `path`, whose sample `base` was taken at the same time as `at`. Returns the
+// delay in seconds, or NaN when no lag matches well enough. The earliest
+// strong match counts: a pitch shifter may repeat a click.
+double arrival(const std::vector<double>& ref, std::size_t at, const std::vector<double>& path, double base,
+               const std::vector<double>& prefix, const std::vector<double>& prefix2)
+{
+    const long half = long(kTemplateHalf * kEnvelopeRate);
+    const long size = 2 * half + 1;
+    if (long(at) < half || long(at) + half >= long(ref.size()))
+        return NAN;
+    std::vector<double> a(static_cast<std::size_t>(size));
+    double mean = 0;
+    for (long i = 0; i < size; ++i)
+        mean += a[std::size_t(i)] = ref[std::size_t(long(at) - half + i)];
+    mean /= double(size);
+    double normA = 0;
+    for (double& v : a) {
+        v -= mean;
+        normA += v * v;
+    }
+    if (normA <= 0)
+        return NAN;
+    normA = std::sqrt(normA);
+
+    const long from = long(std::floor(kSearchFrom * kEnvelopeRate));
+    const long to = long(std::ceil(kSearchTo * kEnvelopeRate));
+    const long rounded = std::lround(base);
+    std::vector<double> r(std::size_t(to - from + 1), -1.0);
+    double best = -1.0;
+    for (long lag = from; lag <= to; ++lag) {
+        const long start = rounded + lag - half;
+        if (start < 0 || start + size > long(path.size()))
+            continue;
+        const auto s = std::size_t(start), n = std::size_t(size);
+        const double sum = prefix[s + n] - prefix[s];
+        const double variance = (prefix2[s + n] - prefix2[s]) - sum * sum / double(size);
+        const double level = sum / double(size);
+        if (variance <= 0 || level < 1e-9)
+            continue;
+        double dot = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            dot += a[i] * path[s + i];
+        const double c = dot / (normA * std::sqrt(variance));
+        r[std::size_t(lag - from)] = c;
+        best = std::max(best, c);
+    }
+    if (best < kMinCorrelation)
+        return NAN;
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const double left = i > 0 ? r[i - 1] : -1.0, right = i + 1 < r.size() ? r[i + 1] : -1.0;
+        if (r[i] < 0.8 * best || r[i] < left || r[i] < right)
+            continue;
+        double shift = 0; // parabolic refinement
+        const double curvature = left - 2 * r[i] + right;
+        if (i > 0 && i + 1 < r.size() && curvature < 0)
+            shift = std::clamp(0.5 * (left - right) / curvature, -0.5, 0.5);
+        const double lag = double(from) + double(i) + shift;
+        return (double(rounded) + lag - base) / kEnvelopeRate;
+    }
+    return NAN;
+}
+
+struct PathResult
+{
+    std::string note;              // why not measured
+    std::vector<double> latencies; // ms, of the clicks found
+    int sent = 0;
+};
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return NAN;
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(p * double(values.size())));
+    return values[std::min(values.size() - 1, rank > 0 ? rank - 1 : 0)];
+}
+
+// ------------------------------------------------------------ subjects
+
+struct Process
+{
+    pid_t pid = -1;
+    int log = -1; // its output, in an unlinked temporary file
+};
+
+std::vector<pid_t> gChildren; // ended on interruption
+
+std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[4096];
+    ssize_t got = 0;
+    for (off_t at = 0; (got = pread(fd, buffer, sizeof buffer, at)) > 0; at += got)
+        text.append(buffer, std::size_t(got));
+    return text;
+}
+
+// Starts a program with its output in a log file; false with a reason when it
+// cannot run.
+bool spawnProgram(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnvironment,
+                  Process* process, std::string* error)
+{
+    char logName[] = "/tmp/zelvani-bench-latency.XXXXXX";
+    process->log = mkostemp(logName, O_CLOEXEC);
+    if (process->log < 0) {
+        *error = std::string("cannot create a log file: ") + std::strerror(errno);
+        return false;
+    }
+    unlink(logName);
+    std::vector<std::string> environment;
+    for (char** v = environ; *v; ++v)
+        environment.emplace_back(*v);
+    for (const std::string& extra : extraEnvironment)
+        environment.push_back(extra);
+    std::vector<char*> argv, envp;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    for (const std::string& variable : environment)
+        envp.push_back(const_cast<char*>(variable.c_str()));
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, process->log, 1);
+    posix_spawn_file_actions_adddup2(&actions, process->log, 2);
+    const int spawned = posix_spawnp(&process->pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        *error = "cannot run " + arguments[0] + ": " + std::strerror(spawned);
+        close(process->log);
+        process->log = -1;
+        process->pid = -1;
+        return false;
+    }
+    gChildren.push_back(process->pid);
+    return true;
+}
+
+// True while the program runs; else its output's last line and exit status
+// go to *why (and *output gets the whole output).
+bool stillRunning(Process* process, std::string* why, std::string* output)
+{
+    if (process->pid <= 0) {
+        *why = "not started";
+        return false;
+    }
+    int status = 0;
+    const pid_t done = waitpid(process->pid, &status, WNOHANG);
+    if (done == 0)
+        return true;
+    *output = readAll(process->log);
+    std::string line = lastLine(*output);
+    std::string how = WIFEXITED(status) ? "exit code " + std::to_string(WEXITSTATUS(status))
+                                        : "signal " + std::to_string(WTERMSIG(status));
+    *why = how + (line.empty() ? "" : ": " + line);
+    gChildren.erase(std::remove(gChildren.begin(), gChildren.end(), process->pid), gChildren.end());
+    process->pid = -1;
+    return false;
+}
+
+// SIGTERM, then SIGKILL after 3 s.
+void endProcess(Process* process)
+{
+    if (process->pid > 0) {
+        kill(process->pid, SIGTERM);
+        int status = 0;
+        const double deadline = now() + 3.0;
+        while (waitpid(process->pid, &status, WNOHANG) == 0) {
+            if (now() > deadline) {
+                kill(process->pid, SIGKILL);
+                waitpid(process->pid, &status, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        gChildren.erase(std::remove(gChildren.begin(), gChildren.end(), process->pid), gChildren.end());
+        process->pid = -1;
+    }
+    if (process->log >= 0)
+        close(process->log);
+    process->log = -1;
+}
+
+// ------------------------------------------------------------ measuring
+
+struct Paths
+{
+    std::string cableSink; // server names; empty without the cable
+    std::string cableSource;
+};
+
+struct Measurement
+{
+    PathResult speakers, cable;
+};
+
+void interruptedExit()
+{
+    for (pid_t pid : gChildren)
+        kill(pid, SIGTERM);
+    std::fprintf(stderr, "%s: interrupted\n", kMe);
+    std::exit(130);
+}
+
+// The three places recorded, for the whole run: the null sinks of the test
+// server render far ahead while nobody asks for a short latency, and a
+// subject joining such a sink would start with that delay.
+struct Recorders
+{
+    Recorder reference{kFeedMonitor};
+    Recorder speakers{kSpeakersMonitor};
+    std::unique_ptr<Recorder> cable;
+
+    std::vector<Recorder*> all()
+    {
+        std::vector<Recorder*> list{&reference, &speakers};
+        if (cable)
+            list.push_back(cable.get());
+        return list;
+    }
+
+    void start(Server& server, const Paths& paths)
+    {
+        if (!paths.cableSource.empty())
+            cable = std::make_unique<Recorder>(paths.cableSource);
+        Server::Locker lock(server.loop());
+        for (Recorder* recorder : all())
+            if (!recorder->start(server.context()))
+                fail("cannot record " + recorder->source() + ": " + server.lastError());
+        const bool flowing = server.waitFor(10.0, [&] {
+            for (Recorder* recorder : all())
+                if (recorder->failed() || recorder->frames() < kRate / 2)
+                    return false;
+            return true;
+        });
+        if (gInterrupted)
+            interruptedExit();
+        if (!flowing)
+            for (Recorder* recorder : all())
+                if (recorder->failed() || recorder->frames() < kRate / 2)
+                    fail("no sound arrives from " + recorder->source() + ": " + server.lastError());
+    }
+
+    void stop(Server& server)
+    {
+        Server::Locker lock(server.loop());
+        for (Recorder* recorder : all())
+            recorder->stop();
+    }
+};
+
+// Plays the clicks and records the three places, `setUp` running in between
+// (after recording started, before the clicks): it starts the subject and
+// returns an empty string, or why it could not.
+Measurement measure(Server& server, Recorders& recorders, int clicks,
+                    const std::function<std::string()>& setUp, std::string* setUpError)
+{
+    Measurement result;
+    *setUpError = setUp();
+    if (!setUpError->empty())
+        return result;
+
+    {
+        Server::Locker lock(server.loop());
+        for (Recorder* recorder : recorders.all())
+            recorder->restart();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(int(1000 * kWarmUp)));
+    Player player(clickTrain(clicks));
+    Snapshot reference, speakers, cable;
+    {
+        Server::Locker lock(server.loop());
+        if (!player.start(server.context()))
+            fail("cannot play into " + std::string(kFeedSink) + ": " + server.lastError());
+        const double seconds = kLead + clicks * kSpacing + 5.0;
+        if (!server.waitFor(seconds, [&] { return player.finished(); })) {
+            if (gInterrupted)
+                interruptedExit();
+            fail("the click train did not play (stream state " + std::to_string(player.state()) + ")");
+        }
+        // Until the last click's arrival, the end of its search window.
+        const double until = now() + kSearchTo + 0.3;
+        server.waitFor(kSearchTo + 1.0, [&] { return now() > until; });
+        if (gInterrupted)
+            interruptedExit();
+        player.stop();
+        for (Recorder* recorder : recorders.all())
+            if (recorder->failed() || !std::isfinite(recorder->origin()))
+                fail("recording " + recorder->source() + " failed");
+        reference = recorders.reference.snapshot();
+        speakers = recorders.speakers.snapshot();
+        if (recorders.cable)
+            cable = recorders.cable->snapshot();
+    }
+
+    const std::vector<double> ref = envelope(reference.samples);
+    const std::vector<std::size_t> positions = clickPositions(ref);
+    if (int(positions.size()) != clicks)
+        progress("the reference holds " + std::to_string(positions.size()) + " of " + std::to_string(clicks) +
+                 " clicks");
+
+    auto analyse = [&](const Snapshot& recording, PathResult* out) {
+        out->sent = clicks;
+        const std::vector<double> e = envelope(recording.samples);
+        std::vector<double> prefix(e.size() + 1, 0.0), prefix2(e.size() + 1, 0.0);
+        for (std::size_t i = 0; i < e.size(); ++i) {
+            prefix[i + 1] = prefix[i] + e[i];
+            prefix2[i + 1] = prefix2[i] + e[i] * e[i];
+        }
+        const double shift = (reference.origin - recording.origin) * kEnvelopeRate;
+        for (std::size_t at : positions) {
+            const double seconds = arrival(ref, at, e, double(at) + shift, prefix, prefix2);
+            if (std::isfinite(seconds))
+                out->latencies.push_back(1000.0 * seconds);
+        }
+    };
+    analyse(speakers, &result.speakers);
+    if (recorders.cable)
+        analyse(cable, &result.cable);
+    else
+        result.cable.note = "no cable";
+    return result;
+}
+
+// Starts a program and lets it settle; empty on success, else why not.
+std::string startAndSettle(const std::vector<std::string>& arguments,
+                           const std::vector<std::string>& environment, Process* process, std::string* output)
+{
+    std::string error;
+    if (!spawnProgram(arguments, environment, process, &error))
+        return error;
+    const double deadline = now() + kSettle;
+    while (now() < deadline) {
+        if (gInterrupted)
+            interruptedExit();
+        std::string why;
+        if (!stillRunning(process, &why, output)) {
+            endProcess(process);
+            return "ended at once (" + why + ")";
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return {};
+}
+
+struct Row
+{
+    std::string subject;
+    std::string path; // "speakers" or "cable"
+    bool ours = false;
+    PathResult result;
+};
+
+std::string jsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20)
+            continue;
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string jsonNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+bool soxHasPulse(const std::string& sox)
+{
+    const std::string command = "'" + sox + "' -h 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return false;
+    char line[4096];
+    bool found = false;
+    while (std::fgets(line, sizeof line, pipe))
+        if (std::strstr(line, "AUDIO DEVICE DRIVERS:") && std::strstr(line, "pulseaudio"))
+            found = true;
+    pclose(pipe);
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string cli = "zelvani-cli";
+    std::string sox = "sox";
+    int clicks = 40;
+    bool quick = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--cli" && i + 1 < argc)
+            cli = argv[++i];
+        else if (argument == "--sox" && i + 1 < argc)
+            sox = argv[++i];
+        else if (argument == "--quick")
+            quick = true;
+        else if (argument == "--json")
+            ; // the JSON line is always printed last
+        else {
+            std::fprintf(stderr, "usage: %s [--cli PATH] [--sox PATH] [--quick] [--json]\n", argv[0]);
+            return 2;
+        }
+    }
+    if (quick)
+        clicks = 10;
+    if (cli.find('/') == std::string::npos && access(cli.c_str(), X_OK) == 0)
+        cli = "./" + cli;
+
+    struct sigaction action
+    {};
+    action.sa_handler = onSignal;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    Server server;
+    std::string error;
+    if (!server.connect(&error))
+        fail("no sound server answers (" + error +
+             "); run bench/latency.sh, which starts a private one, or start one with "
+             "eval \"$(scripts/pulse-env start DIR)\"");
+
+    // Only the private test server has these; the user's own is never played into.
+    const std::vector<Device> sinks = server.sinks(), sources = server.sources();
+    if (findByName(sinks, kFeedSink).empty() || findByName(sinks, kSpeakers).empty() ||
+        findByName(sources, kMicrophone).empty())
+        fail("this server lacks the test devices (sinks microphone_feed and speakers, source microphone); "
+             "run bench/latency.sh, which starts a private server with them");
+    Paths paths;
+    paths.cableSink = findByDescription(sinks, kCableInput);
+    paths.cableSource = findByDescription(sources, kCableOutput);
+    if (paths.cableSink.empty() || paths.cableSource.empty()) {
+        progress("the virtual cable is missing (zelvani-cli cable install): the cable path is skipped");
+        paths.cableSink.clear();
+        paths.cableSource.clear();
+    }
+    const Server::Defaults defaults = server.defaults();
+    Recorders recorders;
+    recorders.start(server, paths);
+    const double runSeconds = kSettle + kWarmUp + kLead + clicks * kSpacing + kSearchTo + 10.0;
+
+    std::vector<Row> rows;
+    auto record = [&](const std::string& subject, bool ours, const Measurement& m,
+                      const std::string& failure) {
+        Row speakersRow{subject, "speakers", ours, m.speakers};
+        Row cableRow{subject, "cable", ours, m.cable};
+        if (!failure.empty()) {
+            speakersRow.result.note = cableRow.result.note = failure;
+        } else if (paths.cableSource.empty()) {
+            cableRow.result.note = "no cable";
+        }
+        rows.push_back(speakersRow);
+        rows.push_back(cableRow);
+    };
+
+    // 1. The live engine, through no effect, to the default output and the cable.
+    {
+        progress("ours: zelvani-cli live, " + std::to_string(clicks) + " clicks");
+        Process process;
+        std::string failure;
+        const Measurement m = measure(
+            server, recorders, clicks,
+            [&] {
+                std::string output;
+                const std::string why =
+                    startAndSettle({cli, "live", "--seconds", std::to_string(int(std::ceil(runSeconds)))}, {},
+                                   &process, &output);
+                if (why.empty())
+                    return why;
+                if (output.find("not available") != std::string::npos)
+                    return std::string("not available");
+                return "failed to start: " + why;
+            },
+            &failure);
+        std::string why, output;
+        if (failure.empty() && !stillRunning(&process, &why, &output))
+            progress("ours: zelvani-cli live ended before the clicks did (" + why + ")");
+        endProcess(&process);
+        // The live engine may make the cable the default source; the peers name their devices anyway.
+        server.setDefaults(defaults);
+        if (!failure.empty())
+            progress("ours: " + failure);
+        record("ours", true, m, failure);
+    }
+
+    // 2. PulseAudio's module-loopback, one to the speakers and one to the cable.
+    {
+        progress("module-loopback: latency_msec=20, " + std::to_string(clicks) + " clicks");
+        std::vector<uint32_t> modules;
+        std::string failure;
+        const Measurement m = measure(
+            server, recorders, clicks,
+            [&] {
+                std::vector<std::string> targets{kSpeakers};
+                if (!paths.cableSink.empty())
+                    targets.push_back(paths.cableSink);
+                for (const std::string& sink : targets) {
+                    const std::string arguments =
+                        std::string("source=") + kMicrophone + " sink=" + sink + " latency_msec=20";
+                    const uint32_t index = server.loadModule("module-loopback", arguments);
+                    if (index == PA_INVALID_INDEX)
+                        return "failed to start: module-loopback " + arguments + ": " + server.lastError();
+                    modules.push_back(index);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(int(1000 * kSettle)));
+                return std::string();
+            },
+            &failure);
+        for (uint32_t index : modules)
+            server.unloadModule(index);
+        if (!failure.empty())
+            progress("module-loopback: " + failure);
+        record("module-loopback", false, m, failure);
+    }
+
+    // 3. SoX shifting the pitch by 300 cents, one pipeline per output.
+    {
+        progress("sox pitch 300: " + std::to_string(clicks) + " clicks");
+        Process toSpeakers, toCable;
+        std::string failure;
+        const Measurement m = measure(
+            server, recorders, clicks,
+            [&] {
+                if (!soxHasPulse(sox))
+                    return "failed to start: " + sox +
+                           " is missing or lacks its pulseaudio driver (scripts/install-deps installs sox "
+                           "and "
+                           "libsox-fmt-pulse)";
+                auto pipeline = [&](const std::string& sink) -> std::vector<std::string> {
+                    return {sox,         "--buffer", "512",        "-q", "-t",    "pulseaudio",
+                            kMicrophone, "-t",       "pulseaudio", sink, "pitch", "300"};
+                };
+                // One after the other: both starting at once load the machine, and what
+                // piles up in a pipeline while it starts stays as latency.
+                const std::vector<std::string> environment{"PULSE_LATENCY_MSEC=20"};
+                std::string output;
+                std::string why = startAndSettle(pipeline(kSpeakers), environment, &toSpeakers, &output);
+                if (!why.empty())
+                    return "failed to start: sox " + why;
+                if (!paths.cableSink.empty()) {
+                    why = startAndSettle(pipeline(paths.cableSink), environment, &toCable, &output);
+                    if (!why.empty())
+                        return "failed to start: sox to the cable " + why;
+                    if (!stillRunning(&toSpeakers, &why, &output))
+                        return "failed to start: sox to the speakers ended (" + why + ")";
+                }
+                return std::string();
+            },
+            &failure);
+        endProcess(&toSpeakers);
+        endProcess(&toCable);
+        if (!failure.empty())
+            progress("sox: " + failure);
+        record("sox pitch 300", false, m, failure);
+    }
+
+    recorders.stop(server);
+
+    // The table, then the JSON line.
+    auto ourMedian = [&](const std::string& path) {
+        for (const Row& row : rows)
+            if (row.ours && row.path == path && !row.result.latencies.empty())
+                return benchsupport::median(row.result.latencies);
+        return double(NAN);
+    };
+    std::printf("Latency from the microphone, %d clicks every %.0f ms, recorded with %.0f ms fragments\n",
+                clicks, kSpacing * 1000, kRecordLatency * 1000);
+    std::printf("%s, %s\n\n", benchsupport::cpuModel().c_str(), benchsupport::today().c_str());
+    std::printf("%-17s %-9s %10s %10s %8s %10s\n", "subject", "path", "median ms", "p90 ms", "found",
+                "ours/peer");
+    std::string json = "{\"benchmark\":\"latency\",\"clicks\":" + std::to_string(clicks) + ",\"results\":[";
+    bool first = true;
+    for (const Row& row : rows) {
+        const PathResult& r = row.result;
+        const double median = r.latencies.empty() ? NAN : benchsupport::median(r.latencies);
+        const double p90 = percentile(r.latencies, 0.9);
+        const double ours = ourMedian(row.path);
+        const double ratio =
+            !row.ours && std::isfinite(ours) && std::isfinite(median) && median > 0 ? ours / median : NAN;
+        std::printf("%-17s %-9s ", row.subject.c_str(), row.path.c_str());
+        if (!r.note.empty()) {
+            std::printf("%s\n", r.note.c_str());
+        } else {
+            const std::string found = std::to_string(r.latencies.size()) + "/" + std::to_string(r.sent);
+            if (std::isfinite(median))
+                std::printf("%10.1f %10.1f %8s", median, p90, found.c_str());
+            else
+                std::printf("%10s %10s %8s", "-", "-", found.c_str());
+            if (std::isfinite(ratio))
+                std::printf(" %10.2f", ratio);
+            std::printf("\n");
+        }
+        json += std::string(first ? "" : ",") + "{\"subject\":" + jsonString(row.subject) +
+                ",\"path\":" + jsonString(row.path);
+        first = false;
+        if (!r.note.empty()) {
+            json += ",\"available\":false,\"note\":" + jsonString(r.note) + "}";
+            continue;
+        }
+        json += ",\"available\":true,\"median_ms\":" + jsonNumber(median) + ",\"p90_ms\":" + jsonNumber(p90) +
+                ",\"found\":" + std::to_string(r.latencies.size()) + ",\"sent\":" + std::to_string(r.sent) +
+                (row.ours ? "" : ",\"ours_over_peer\":" + jsonNumber(ratio)) + "}";
+    }
+    json += "]}";
+    std::printf("\nmedian and p90 over the clicks found; ours/peer = our median / the peer's, same path\n");
+    std::printf("%s\n", json.c_str());
+    return 0;
+}
