@@ -34,6 +34,15 @@ struct AudioPlayback::Private
         SampleQueue queue;
         std::uint32_t writeEnd = 0;
         std::mutex lock;
+        // The queue's length and the write mark as of the last change, for
+        // readers that must not wait for the lock (the feeder holds it 10 ms).
+        std::atomic<int> queueLength{0};
+        std::atomic<std::uint32_t> writeMark{0};
+        void published()
+        {
+            queueLength.store(queue.size(), std::memory_order_relaxed);
+            writeMark.store(writeEnd, std::memory_order_relaxed);
+        }
     };
 
     explicit Private(OutputType output) : output(output) {}
@@ -101,6 +110,7 @@ void AudioPlayback::Private::feed(Half& half)
     half.writeEnd = position + length1 + length2;
     ZAUDIO_CHECK(half.channel.setPaused(false));
     ZAUDIO_CHECK(half.sound.unlock(region1, region2, length1, length2));
+    half.published();
 }
 
 void AudioPlayback::Private::runFeeder()
@@ -109,6 +119,7 @@ void AudioPlayback::Private::runFeeder()
         std::lock_guard<std::mutex> guard(virt.lock);
         // The mixer's copies land here in order, each under the drop rule.
         handOff.drain([this](const float* block, int count) { virt.queue.append(block, count); });
+        virt.published();
         if (virt.queue.size() >= static_cast<int>(kWriteBytes))
             feed(virt);
         // The lock is held through the pause: producers wait for it.
@@ -164,6 +175,7 @@ void AudioPlayback::pushVoice(const float* block, int n)
 {
     std::lock_guard<std::mutex> guard(d->out.lock);
     d->out.queue.append(block, n);
+    d->out.published();
     if (d->out.queue.size() >= 2 * static_cast<int>(kWriteBytes) && !d->out.channel.isNull())
         d->feed(d->out);
 }
@@ -172,6 +184,7 @@ void AudioPlayback::pushVirtual(const float* block, int n)
 {
     std::lock_guard<std::mutex> guard(d->virt.lock);
     d->virt.queue.append(block, n);
+    d->virt.published();
 }
 
 void AudioPlayback::pauseVoice(bool pause)
@@ -189,11 +202,13 @@ void AudioPlayback::flush()
     ZAUDIO_CHECK(d->out.channel.setPosition(0, TimeUnitPcmBytes));
     d->out.writeEnd = 0;
     d->out.queue.clear();
+    d->out.published();
     std::lock_guard<std::mutex> virtualGuard(d->virt.lock);
     ZAUDIO_CHECK(d->virt.channel.setPaused(true));
     ZAUDIO_CHECK(d->virt.channel.setPosition(0, TimeUnitPcmBytes));
     d->virt.writeEnd = 0;
     d->virt.queue.clear();
+    d->virt.published();
     d->handOff.drain([](const float*, int) {});
 }
 
@@ -281,20 +296,27 @@ QMap<int, DSP> AudioPlayback::effectUnits() const
 
 int AudioPlayback::outputQueueSize() const
 {
-    std::lock_guard<std::mutex> guard(d->out.lock);
-    return d->out.queue.size();
+    return d->out.queueLength.load(std::memory_order_relaxed);
 }
 
 int AudioPlayback::virtualQueueSize() const
 {
-    std::lock_guard<std::mutex> guard(d->virt.lock);
-    return d->virt.queue.size();
+    return d->virt.queueLength.load(std::memory_order_relaxed);
 }
 
 std::uint32_t AudioPlayback::outputWriteEnd() const
 {
-    std::lock_guard<std::mutex> guard(d->out.lock);
-    return d->out.writeEnd;
+    return d->out.writeMark.load(std::memory_order_relaxed);
+}
+
+AudioPlayback::Levels AudioPlayback::levels() const
+{
+    Levels levels;
+    levels.outputQueue = outputQueueSize();
+    levels.virtualQueue = virtualQueueSize();
+    d->out.channel.getBufferedFrames(&levels.outputBuffered);
+    d->virt.channel.getBufferedFrames(&levels.virtualBuffered);
+    return levels;
 }
 
 std::uint64_t AudioPlayback::droppedCaptureBlocks() const

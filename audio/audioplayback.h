@@ -50,7 +50,8 @@ public:
     void setUnitParameter(int type, int index, float value);
     void setEffectBypass(bool bypass);
 
-    // For tests, the command line and benchmarks.
+    // For tests, the command line and benchmarks. The sizes never wait for
+    // a lock: they are as of the last change.
     zaudio::System outputSystem() const;
     zaudio::System virtualSystem() const;
     zaudio::Channel voiceChannel() const;
@@ -60,6 +61,16 @@ public:
     int outputQueueSize() const;
     int virtualQueueSize() const;
     std::uint32_t outputWriteEnd() const;
+    // What waits on each path: the queues (samples) and the stream buffers
+    // (frames written and not yet played).
+    struct Levels
+    {
+        int outputQueue = 0;
+        int virtualQueue = 0;
+        unsigned outputBuffered = 0;
+        unsigned virtualBuffered = 0;
+    };
+    Levels levels() const;
     // Mixer blocks the hand-off had no room for (0 in normal running).
     std::uint64_t droppedCaptureBlocks() const;
 

@@ -4,6 +4,7 @@
 
 #include "audiocommands.h"
 #include "audiomanager.h"
+#include "audioplayback.h"
 #include "cli.h"
 #include "commandsupport.h"
 #include "enginesetup.h"
@@ -122,6 +123,33 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
         mic = spk = 0;
     });
     meters.start();
+
+    // With ZELVANI_LIVE_STAGES set, the mean wait of each stage of the voice
+    // path goes to standard error once a second (the latency benchmark reads it).
+    QTimer stages;
+    double sums[4] = {};
+    long samples = 0;
+    if (qEnvironmentVariableIsSet("ZELVANI_LIVE_STAGES") && engine->voicePlayer()) {
+        stages.setInterval(5);
+        QObject::connect(&stages, &QTimer::timeout, &loop, [&] {
+            const AudioPlayback::Levels levels = engine->voicePlayer()->levels();
+            // Queues hold interleaved stereo samples, stream buffers frames.
+            sums[0] += levels.outputQueue / 2.0;
+            sums[1] += levels.outputBuffered;
+            sums[2] += levels.virtualQueue / 2.0;
+            sums[3] += levels.virtualBuffered;
+            if (++samples % 200 == 0) {
+                const double ms = 1000.0 / AudioPlayback::kRate / static_cast<double>(samples);
+                std::fprintf(
+                    err,
+                    "zelvani-cli: stages (ms, mean): output queue %.1f, output buffer %.1f, cable queue "
+                    "%.1f, cable buffer %.1f\n",
+                    sums[0] * ms, sums[1] * ms, sums[2] * ms, sums[3] * ms);
+                std::fflush(err);
+            }
+        });
+        stages.start();
+    }
     QTimer stopCheck;
     stopCheck.setInterval(50);
     QElapsedTimer clock;

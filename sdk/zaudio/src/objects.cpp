@@ -387,6 +387,22 @@ Result Channel::setPosition(unsigned position, TimeUnit unit) const
     });
 }
 
+Result Channel::getBufferedFrames(unsigned* frames) const
+{
+    return with<ChannelImpl>(id(), Kind::Channel, [&](ChannelImpl* ch, SystemImpl*) -> Result {
+        if (!frames)
+            return ErrInvalidParam;
+        if (!ch->sound || ch->ended.load())
+            return ErrChannelStopped;
+        if (!ch->sound->isStreamBuffer())
+            return ErrBadCommand;
+        const std::uint64_t taken = ch->taken.load();
+        const std::uint64_t played = std::max(ch->played.load(), ch->seekTaken.load());
+        *frames = static_cast<unsigned>(taken > played ? taken - played : 0);
+        return Ok;
+    });
+}
+
 Result Channel::getCurrentSound(Sound* sound) const
 {
     return with<ChannelImpl>(id(), Kind::Channel, [&](ChannelImpl* ch, SystemImpl*) -> Result {

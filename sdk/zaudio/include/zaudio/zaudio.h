@@ -314,6 +314,8 @@ public:
     Result getPosition(unsigned* position, TimeUnit unit) const;
     Result setPosition(unsigned position, TimeUnit unit) const;
     Result getCurrentSound(Sound* sound) const;
+    // Stream buffers: frames taken in and not yet played (ErrBadCommand for other sounds).
+    Result getBufferedFrames(unsigned* frames) const;
 };
 
 class ChannelGroup : public ChannelControl
