@@ -108,6 +108,7 @@ struct Device
 {
     std::string name;
     std::string description;
+    uint32_t index = PA_INVALID_INDEX;
 };
 
 // One connection to the server, on a threaded main loop. Waits poll under the
@@ -245,6 +246,58 @@ public:
         finish(pa_context_unload_module(context_, index, flagDone, &done), &done);
     }
 
+    // The largest server-side buffering (buffer plus device latency, ms) of
+    // the playback streams of `application` into `sink`, or of its record
+    // streams from `source`; NaN when it has none there.
+    double streamLatency(const std::string& application, const std::string& device, bool playback)
+    {
+        struct Query
+        {
+            std::string application;
+            uint32_t device = PA_INVALID_INDEX;
+            double ms = std::numeric_limits<double>::quiet_NaN();
+            bool done = false;
+            void note(const pa_proplist* properties, uint32_t on, pa_usec_t buffer, pa_usec_t latency)
+            {
+                const char* name = pa_proplist_gets(properties, PA_PROP_APPLICATION_NAME);
+                if (!name || application != name || on != device)
+                    return;
+                const double here = double(buffer + latency) / 1000.0;
+                if (!(ms >= here))
+                    ms = here;
+            }
+        } query;
+        query.application = application;
+        query.device = deviceIndex(device, playback);
+        Locker lock(loop_);
+        if (playback) {
+            finish(pa_context_get_sink_input_info_list(
+                       context_,
+                       [](pa_context*, const pa_sink_input_info* info, int eol, void* user) {
+                           auto* q = static_cast<Query*>(user);
+                           if (eol)
+                               q->done = true;
+                           else if (info)
+                               q->note(info->proplist, info->sink, info->buffer_usec, info->sink_usec);
+                       },
+                       &query),
+                   &query.done);
+        } else {
+            finish(pa_context_get_source_output_info_list(
+                       context_,
+                       [](pa_context*, const pa_source_output_info* info, int eol, void* user) {
+                           auto* q = static_cast<Query*>(user);
+                           if (eol)
+                               q->done = true;
+                           else if (info)
+                               q->note(info->proplist, info->source, info->buffer_usec, info->source_usec);
+                       },
+                       &query),
+                   &query.done);
+        }
+        return query.ms;
+    }
+
     class Locker
     {
     public:
@@ -269,6 +322,14 @@ private:
         pa_operation_unref(operation);
     }
 
+    uint32_t deviceIndex(const std::string& name, bool sink)
+    {
+        for (const Device& device : list(sink))
+            if (device.name == name)
+                return device.index;
+        return PA_INVALID_INDEX;
+    }
+
     std::vector<Device> list(bool sinks)
     {
         struct Query
@@ -285,7 +346,8 @@ private:
                            if (eol)
                                q->done = true;
                            else if (info)
-                               q->devices.push_back({info->name, info->description ? info->description : ""});
+                               q->devices.push_back(
+                                   {info->name, info->description ? info->description : "", info->index});
                        },
                        &query),
                    &query.done);
@@ -297,7 +359,8 @@ private:
                            if (eol)
                                q->done = true;
                            else if (info)
-                               q->devices.push_back({info->name, info->description ? info->description : ""});
+                               q->devices.push_back(
+                                   {info->name, info->description ? info->description : "", info->index});
                        },
                        &query),
                    &query.done);
@@ -909,6 +972,97 @@ std::string startAndSettle(const std::vector<std::string>& arguments,
     return {};
 }
 
+// Where our latency goes: the engine's own means (zelvani-cli live with
+// ZELVANI_LIVE_STAGES) and the server's buffering of our streams.
+const char* const kOurOutput = "Zelvani Voice Changer";
+const char* const kOurCapture = "Zelvani Voice Changer capture";
+
+struct Stages
+{
+    bool measured = false;
+    double captureServer = std::numeric_limits<double>::quiet_NaN();
+    double speakersServer = std::numeric_limits<double>::quiet_NaN();
+    double cableServer = std::numeric_limits<double>::quiet_NaN();
+    double outputQueue = std::numeric_limits<double>::quiet_NaN();
+    double outputBuffer = std::numeric_limits<double>::quiet_NaN();
+    double cableQueue = std::numeric_limits<double>::quiet_NaN();
+    double cableBuffer = std::numeric_limits<double>::quiet_NaN();
+    double speakersMeasured = std::numeric_limits<double>::quiet_NaN();
+    double cableMeasured = std::numeric_limits<double>::quiet_NaN();
+
+    // The last "stages (ms, mean): output queue A, output buffer B, cable queue C, cable buffer D" line.
+    void parse(const std::string& output)
+    {
+        const std::string marker = "stages (ms, mean): ";
+        const std::size_t at = output.rfind(marker);
+        if (at == std::string::npos)
+            return;
+        double a, b, c, d;
+        if (std::sscanf(output.c_str() + at + marker.size(),
+                        "output queue %lf, output buffer %lf, cable queue %lf, cable buffer %lf", &a, &b, &c,
+                        &d) == 4) {
+            outputQueue = a;
+            outputBuffer = b;
+            cableQueue = c;
+            cableBuffer = d;
+        }
+    }
+
+    void print() const
+    {
+        // Fixed by design: whole 10 ms packets, a feeder pass every 10 ms (a
+        // block waits half of one), and the 5 ms fragment of the cable's
+        // recording side that a recording program sees.
+        const double packet = 10.0, feederWait = 5.0, cableSource = 5.0;
+        struct Line
+        {
+            const char* what;
+            double speakers, cable;
+        };
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const Line lines[] = {
+            {"capture packet (whole 10 ms)", packet, packet},
+            {"capture stream in the server", captureServer, captureServer},
+            {"output queue (fed from 4096 samples)", outputQueue, outputQueue},
+            {"output stream buffer (starts at 3 writes)", outputBuffer, outputBuffer},
+            {"output stream in the server", speakersServer, nan},
+            {"hand-off to the cable feeder (10 ms passes)", nan, feederWait},
+            {"cable queue (fed from 2048 samples)", nan, cableQueue},
+            {"cable stream buffer (starts at 3 writes)", nan, cableBuffer},
+            {"cable stream in the server", nan, cableServer},
+            {"cable recording side (one fragment)", nan, cableSource},
+        };
+        double sum[2] = {0.0, 0.0};
+        std::printf("\nwhere our latency goes, in ms (means)              speakers      cable\n");
+        auto cell = [](double v) {
+            if (std::isfinite(v))
+                std::printf(" %10.1f", v);
+            else
+                std::printf(" %10s", "");
+        };
+        for (const Line& line : lines) {
+            std::printf("  %-46s", line.what);
+            cell(line.speakers);
+            cell(line.cable);
+            std::printf("\n");
+            if (std::isfinite(line.speakers))
+                sum[0] += line.speakers;
+            if (std::isfinite(line.cable))
+                sum[1] += line.cable;
+        }
+        std::printf("  %-46s", "sum");
+        cell(sum[0]);
+        cell(sum[1]);
+        std::printf("\n  %-46s", "measured (median)");
+        cell(speakersMeasured);
+        cell(cableMeasured);
+        std::printf("\n  %-46s", "rest (mixer blocks, scheduling)");
+        cell(speakersMeasured - sum[0]);
+        cell(cableMeasured - sum[1]);
+        std::printf("\n");
+    }
+};
+
 struct Row
 {
     std::string subject;
@@ -1030,6 +1184,7 @@ int main(int argc, char** argv)
     };
 
     // 1. The live engine, through no effect, to the default output and the cable.
+    Stages stages;
     {
         progress("ours: zelvani-cli live, " + std::to_string(clicks) + " clicks");
         Process process;
@@ -1039,8 +1194,8 @@ int main(int argc, char** argv)
             [&] {
                 std::string output;
                 const std::string why =
-                    startAndSettle({cli, "live", "--seconds", std::to_string(int(std::ceil(runSeconds)))}, {},
-                                   &process, &output);
+                    startAndSettle({cli, "live", "--seconds", std::to_string(int(std::ceil(runSeconds)))},
+                                   {"ZELVANI_LIVE_STAGES=1"}, &process, &output);
                 if (why.empty())
                     return why;
                 if (output.find("not available") != std::string::npos)
@@ -1051,6 +1206,16 @@ int main(int argc, char** argv)
         std::string why, output;
         if (failure.empty() && !stillRunning(&process, &why, &output))
             progress("ours: zelvani-cli live ended before the clicks did (" + why + ")");
+        if (failure.empty() && process.pid > 0) {
+            stages.measured = true;
+            stages.captureServer = server.streamLatency(kOurCapture, kMicrophone, false);
+            stages.speakersServer = server.streamLatency(kOurOutput, kSpeakers, true);
+            if (!paths.cableSink.empty())
+                stages.cableServer = server.streamLatency(kOurOutput, paths.cableSink, true);
+            stages.parse(readAll(process.log));
+            stages.speakersMeasured = percentile(m.speakers.latencies, 0.5);
+            stages.cableMeasured = percentile(m.cable.latencies, 0.5);
+        }
         endProcess(&process);
         // The live engine may make the cable the default source; the peers name their devices anyway.
         server.setDefaults(defaults);
@@ -1179,6 +1344,8 @@ int main(int argc, char** argv)
     }
     json += "]}";
     std::printf("\nmedian and p90 over the clicks found; ours/peer = our median / the peer's, same path\n");
+    if (stages.measured)
+        stages.print();
     std::printf("%s\n", json.c_str());
     return 0;
 }
