@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers for tests against the private sound server: pactl, a tone played
-// into a sink, and the frequency of captured samples.
+// into a sink, a recording of a source, and the frequency of captured samples.
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -12,7 +12,9 @@
 
 #include <atomic>
 #include <cmath>
+#include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Runs pactl against the server of PULSE_SERVER; its standard output, or a
@@ -114,6 +116,69 @@ public:
 private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_failed{false};
+    std::thread m_thread;
+};
+
+// What a source (or a sink's monitor, by server name) records, as float
+// stereo at 48000 Hz, collected on a thread of its own until destroyed.
+class PulseRecorder
+{
+public:
+    explicit PulseRecorder(const QByteArray& source)
+    {
+        m_thread = std::thread([this, source] {
+            pa_sample_spec format{PA_SAMPLE_FLOAT32LE, 48000, 2};
+            // 10 ms fragments: what is recorded arrives within a few blocks.
+            pa_buffer_attr attributes{static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
+                                      static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
+                                      48000 * 2 * 4 / 100};
+            int error = 0;
+            pa_simple* stream =
+                pa_simple_new(nullptr, "Zelvani test recorder", PA_STREAM_RECORD, source.constData(),
+                              "record", &format, nullptr, &attributes, &error);
+            if (!stream) {
+                m_failed = true;
+                return;
+            }
+            float block[480 * 2];
+            while (!m_stop) {
+                if (pa_simple_read(stream, block, sizeof block, &error) < 0) {
+                    m_failed = true;
+                    break;
+                }
+                std::lock_guard<std::mutex> guard(m_lock);
+                m_samples.insert(m_samples.end(), block, block + 480 * 2);
+            }
+            pa_simple_free(stream);
+        });
+    }
+    ~PulseRecorder()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    PulseRecorder(const PulseRecorder&) = delete;
+    PulseRecorder& operator=(const PulseRecorder&) = delete;
+
+    bool failed() const { return m_failed; }
+    // Frames recorded since the last take().
+    std::size_t frames() const
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return m_samples.size() / 2;
+    }
+    // The interleaved samples recorded since the last take().
+    std::vector<float> take()
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return std::exchange(m_samples, {});
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_failed{false};
+    mutable std::mutex m_lock;
+    std::vector<float> m_samples;
     std::thread m_thread;
 };
 

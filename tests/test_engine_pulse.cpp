@@ -1,0 +1,463 @@
+// The audio engine against the private sound server: a tone played into
+// "Microphone feed" reaches the source "Microphone", goes through the engine
+// and comes out on "Speakers" (recorded from its monitor) and on the virtual
+// cable (recorded from its recording side, at the cable path's ×10 gain).
+
+#include "audiocapturepulse.h"
+#include "audiomanager.h"
+#include "audiomulitplayback.h"
+#include "audioplayback.h"
+#include "audiosignal.h"
+#include "effectplugins.h"
+#include "pulsetools.h"
+#include "virtualcable.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <tuple>
+
+namespace {
+
+constexpr double kTone = 0.03; // −30 dBFS: far above the fixed gate, 0.3 on the cable
+constexpr double kCableGain = 10.0;
+constexpr int kArrivalMs = 5000; // idle null sinks render in large chunks
+constexpr int kPitchUnit = 13;   // the built-in pitch shifter; parameter 0 is the ratio
+constexpr int kShifterType = EffectData::kPluginTypeBase + 2;
+const double kShifted = 200.0 * std::exp2(7.0 / 12.0); // the VoiceShifter's "Female" preset on 200 Hz
+
+// What both outputs played during one stretch of time, interleaved stereo.
+struct Take
+{
+    std::vector<float> speakers;
+    std::vector<float> cable;
+};
+
+double frequencyOf(const std::vector<float>& stereo)
+{
+    return audiosignal::frequency(audiosignal::channelOf(stereo, 0, stereo.size() / 2), 48000);
+}
+
+double levelOf(const std::vector<float>& stereo)
+{
+    return audiosignal::rms(audiosignal::channelOf(stereo, 0, stereo.size() / 2));
+}
+
+QByteArray describe(const Take& take)
+{
+    return "speakers " + QByteArray::number(frequencyOf(take.speakers)) + " Hz at rms " +
+           QByteArray::number(levelOf(take.speakers)) + ", cable " +
+           QByteArray::number(frequencyOf(take.cable)) + " Hz at rms " +
+           QByteArray::number(levelOf(take.cable));
+}
+
+bool near(double value, double expected)
+{
+    return std::fabs(value - expected) <= 0.02 * expected;
+}
+
+EffectData::VoiceSetting pitchUnit(float ratio)
+{
+    EffectData::VoiceSetting unit;
+    unit.type = kPitchUnit;
+    EffectData::PluginParam param;
+    param.type = kPitchUnit;
+    param.index = 0;
+    param.value = ratio;
+    unit.values.append(param);
+    return unit;
+}
+
+// Our VoiceShifter plug-in with its "Female" preset: 7 semitones up.
+EffectData::VoiceSetting shifterUnit()
+{
+    EffectData::VoiceSetting unit;
+    unit.type = kShifterType;
+    unit.vst = QStringLiteral("vst/VoiceShifter.so");
+    unit.fxp = QStringLiteral("fxp/VoiceShifter_Female.fxp");
+    return unit;
+}
+
+EffectData::VoiceEffect effectOf(const QList<EffectData::VoiceSetting>& units)
+{
+    EffectData::VoiceEffect effect;
+    effect.name = QStringLiteral("test");
+    effect.settings = units;
+    return effect;
+}
+
+// The server name of the source described `description`.
+QString sourceNamed(const QString& description)
+{
+    const QString text = pactl({QStringLiteral("list"), QStringLiteral("sources")});
+    for (const QString& block : text.split(QRegularExpression(QStringLiteral("\\n(?=Source #)")))) {
+        const QRegularExpressionMatch name =
+            QRegularExpression(QStringLiteral("\\n\\s*Name: ([^\\n]*)")).match(block);
+        if (name.hasMatch() &&
+            block.contains(QStringLiteral("Description: ") + description + QLatin1Char('\n')))
+            return name.captured(1);
+    }
+    return {};
+}
+
+bool paused(const zaudio::Channel& channel)
+{
+    bool value = false;
+    return channel.getPaused(&value) == zaudio::Ok && value;
+}
+
+bool muted(const zaudio::Channel& channel)
+{
+    bool value = false;
+    return channel.getMute(&value) == zaudio::Ok && value;
+}
+
+bool playing(const zaudio::Channel& channel)
+{
+    bool value = false;
+    return channel.isPlaying(&value) == zaudio::Ok && value;
+}
+
+int masterUnitCount(AudioPlayback* player)
+{
+    zaudio::ChannelGroup master;
+    int count = -1;
+    player->outputSystem().getMasterChannelGroup(&master);
+    master.getNumDSPs(&count);
+    return count;
+}
+
+} // namespace
+
+class TestEnginePulse : public QObject
+{
+    Q_OBJECT
+
+    AudioManager* m_engine = nullptr;
+    QString m_defaultSource;
+    int m_bareUnits = 0; // units in the voice player's output group without an effect
+    std::unique_ptr<PulseRecorder> m_speakers;
+    std::unique_ptr<PulseRecorder> m_cable;
+    std::unique_ptr<TonePlayer> m_tone;
+    QTemporaryDir m_dir;
+
+    void playTone(double hz, double amplitude)
+    {
+        m_tone.reset();
+        m_tone = std::make_unique<TonePlayer>("microphone_feed", hz, static_cast<float>(amplitude));
+    }
+
+    // What both outputs play during the next `ms`; the event loop runs
+    // meanwhile, as the engine's packets arrive through it.
+    Take record(int ms)
+    {
+        m_speakers->take();
+        m_cable->take();
+        const auto frames = static_cast<std::size_t>(ms * 48);
+        QElapsedTimer clock;
+        clock.start();
+        while ((m_speakers->frames() < frames || m_cable->frames() < frames) && clock.elapsed() < kArrivalMs)
+            QTest::qWait(10);
+        return {m_speakers->take(), m_cable->take()};
+    }
+
+    // Waits until both outputs carry `hz` (within 2 %) at no less than half
+    // the level expected of a sine of `amplitude` (the cable's at `cableGain`);
+    // `report` has the last measurement.
+    bool waitForTone(double hz, QByteArray* report, double amplitude = kTone, double cableGain = kCableGain)
+    {
+        const double expected = amplitude / std::sqrt(2.0);
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            const Take take = record(400);
+            *report = describe(take);
+            if (near(frequencyOf(take.speakers), hz) && near(frequencyOf(take.cable), hz) &&
+                levelOf(take.speakers) > 0.5 * expected && levelOf(take.cable) > 0.5 * cableGain * expected)
+                return true;
+        } while (clock.elapsed() < kArrivalMs);
+        return false;
+    }
+
+    // Both outputs 40 dB or more below the tone.
+    static bool silent(const Take& take)
+    {
+        const double tone = kTone / std::sqrt(2.0);
+        return levelOf(take.speakers) < 0.01 * tone && levelOf(take.cable) < 0.01 * kCableGain * tone;
+    }
+
+    bool voicePaused() const { return paused(m_engine->voicePlayer()->voiceChannel()); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        pactl({QStringLiteral("set-default-sink"), QStringLiteral("speakers")});
+        pactl({QStringLiteral("set-default-source"), QStringLiteral("microphone")});
+        QString error;
+        QVERIFY2(VirtualCable::load(&error), qPrintable(error));
+        const QString cable = sourceNamed(QString::fromLatin1(VirtualCable::kRecordingDescription));
+        QVERIFY(!cable.isEmpty());
+        m_defaultSource = pactl({QStringLiteral("get-default-source")});
+        QCOMPARE(m_defaultSource, QStringLiteral("microphone"));
+
+        m_speakers = std::make_unique<PulseRecorder>("speakers.monitor");
+        m_cable = std::make_unique<PulseRecorder>(cable.toUtf8());
+
+        m_engine = AudioManager::instance();
+        QSignalSpy ready(m_engine, &AudioManager::deviceReady);
+        m_engine->setSettingReader([](const QString&, const QVariant& defaultValue) { return defaultValue; });
+        m_engine->setResourcesPath(QStringLiteral(ZELVANI_RESOURCES));
+        m_engine->start();
+        QCOMPARE(ready.count(), 1);
+        QCOMPARE(m_engine->inputName(), QStringLiteral("Microphone"));
+        QCOMPARE(m_engine->outputName(), QStringLiteral("Speakers"));
+        // Other programs are offered the cable as their microphone.
+        QCOMPARE(pactl({QStringLiteral("get-default-source")}), cable);
+        QVERIFY(m_engine->voicePlayer() && m_engine->capture() && m_engine->outputSoundboard() &&
+                m_engine->virtualSoundboard());
+        QTRY_VERIFY_WITH_TIMEOUT((m_speakers->frames() > 0 && m_cable->frames() > 0) ||
+                                     m_speakers->failed() || m_cable->failed(),
+                                 kArrivalMs);
+        QVERIFY2(!m_speakers->failed() && !m_cable->failed(), "a recording did not start");
+        m_bareUnits = masterUnitCount(m_engine->voicePlayer());
+        QVERIFY(m_bareUnits >= 1); // the copy towards the cable
+        playTone(200.0, kTone);
+    }
+
+    void cleanupTestCase()
+    {
+        m_tone.reset();
+        if (!m_engine)
+            return;
+        m_engine->release();
+        // The engine made the cable's recording side the default; release puts back the earlier one.
+        QCOMPARE(pactl({QStringLiteral("get-default-source")}), m_defaultSource);
+    }
+
+    // A failed case leaves the engine as the next one expects it.
+    void cleanup()
+    {
+        if (!QTest::currentTestFailed())
+            return;
+        m_engine->stopAllSounds();
+        m_engine->setVoiceSuspended(false);
+        m_engine->setEffectsEnabled(true);
+        m_engine->setHearMyself(true);
+        m_engine->applyEffect(effectOf({}));
+        AudioDevice microphone;
+        microphone.name = QStringLiteral("Microphone");
+        if (!m_engine->capture()->isCapturing())
+            m_engine->setInputDevice(microphone);
+        playTone(200.0, kTone);
+    }
+
+    // The tone reaches both outputs unchanged, then a fifth up through the
+    // built-in pitch unit; effects off bypasses the unit.
+    void voiceThroughBuiltInUnit()
+    {
+        QByteArray report;
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+
+        m_engine->applyEffect(effectOf({pitchUnit(1.5f)}));
+        QCOMPARE(m_engine->voicePlayer()->effectUnits().size(), 1);
+        QVERIFY2(waitForTone(300.0, &report), report.constData());
+        m_engine->setEffectsEnabled(false);
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+        m_engine->setEffectsEnabled(true);
+        QVERIFY2(waitForTone(300.0, &report), report.constData());
+        m_engine->applyEffect(effectOf({}));
+        QCOMPARE(masterUnitCount(m_engine->voicePlayer()), m_bareUnits);
+    }
+
+    // Hear-myself off pauses the voice at once and both outputs fall silent;
+    // on again brings the tone back.
+    void hearMyself()
+    {
+        QByteArray report;
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+        m_engine->setHearMyself(false);
+        QVERIFY(voicePaused());
+        QTest::qWait(150); // what was already on its way to the recorders
+        const Take take = record(400);
+        QVERIFY2(silent(take), describe(take).constData());
+        m_engine->setHearMyself(true);
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+    }
+
+    // Effects off skips the plug-ins but not the fixed noise gate: below its
+    // threshold (−60 dBFS) a tone is held down by its closed gain (0.8³,
+    // about −6 dB), above it a tone passes whole.
+    void pluginsSkippedGateStays()
+    {
+        QByteArray report;
+        m_engine->applyEffect(effectOf({shifterUnit()}));
+        QCOMPARE(m_engine->effectPlugins()->count(), 1);
+        QVERIFY2(waitForTone(kShifted, &report), report.constData());
+        m_engine->setEffectsEnabled(false);
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+
+        constexpr double kLoud = 0.01;    // −40 dBFS
+        constexpr double kQuiet = 0.0003; // −70 dBFS
+        playTone(200.0, kLoud);
+        QVERIFY2(waitForTone(200.0, &report, kLoud), report.constData());
+        const Take loud = record(500);
+        playTone(200.0, kQuiet);
+        QTest::qWait(1000); // hold and release
+        const Take quiet = record(500);
+        const QByteArray what = "loud: " + describe(loud) + "; quiet: " + describe(quiet);
+        for (const auto& [loudOutput, quietOutput, gain] :
+             {std::tuple{&loud.speakers, &quiet.speakers, 1.0}, {&loud.cable, &quiet.cable, kCableGain}}) {
+            const double loudGain = levelOf(*loudOutput) / (gain * kLoud / std::sqrt(2.0));
+            const double quietGain = levelOf(*quietOutput) / (gain * kQuiet / std::sqrt(2.0));
+            QVERIFY2(loudGain > 0.85 && loudGain < 1.15, what.constData());
+            QVERIFY2(quietGain / loudGain > 0.3 && quietGain / loudGain < 0.7, what.constData());
+        }
+
+        m_engine->setEffectsEnabled(true);
+        m_engine->applyEffect(effectOf({}));
+        QCOMPARE(m_engine->effectPlugins()->count(), 0);
+        playTone(200.0, kTone);
+    }
+
+    // Half a second without packets pauses the voice (the capture is stopped
+    // directly here: a device switch would pause it by its flush); packets
+    // from a device switched to resume it.
+    void silenceWatchdog()
+    {
+        QByteArray report;
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+        m_engine->capture()->stopCapture();
+        QTRY_VERIFY_WITH_TIMEOUT(voicePaused(), 3000);
+        QTest::qWait(150);
+        Take take = record(400);
+        QVERIFY2(silent(take), describe(take).constData());
+
+        AudioDevice nothing;
+        nothing.name = QStringLiteral("No such microphone");
+        m_engine->setInputDevice(nothing);
+        QTest::qWait(300); // the switch starts capturing after 100 ms
+        take = record(400);
+        QVERIFY2(silent(take), describe(take).constData());
+        QVERIFY(voicePaused());
+
+        AudioDevice microphone;
+        microphone.name = QStringLiteral("Microphone");
+        m_engine->setInputDevice(microphone);
+        QTRY_VERIFY_WITH_TIMEOUT(!voicePaused(), kArrivalMs);
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+    }
+
+    // Suspended, the packets are dropped: the output queue stands still and
+    // the outputs fall silent. Resuming flushes, and the voice returns.
+    void voiceSuspension()
+    {
+        QByteArray report;
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+        m_engine->setVoiceSuspended(true);
+        QTest::qWait(100); // a block already handed to the player
+        const int queued = m_engine->voicePlayer()->outputQueueSize();
+        const Take take = record(500);
+        QCOMPARE(m_engine->voicePlayer()->outputQueueSize(), queued);
+        QVERIFY2(silent(take), describe(take).constData());
+        m_engine->setVoiceSuspended(false);
+        QCOMPARE(m_engine->voicePlayer()->outputQueueSize(), 0);
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+    }
+
+    // Effects applied one after another while the voice runs (leaks are
+    // AddressSanitizer's to find at exit). Old units never stay in the chain,
+    // and two units of one type both run ahead of the copy to the cable.
+    void manyEffects()
+    {
+        const QList<EffectData::VoiceEffect> effects = {effectOf({}), effectOf({pitchUnit(1.5f)}),
+                                                        effectOf({shifterUnit()}),
+                                                        effectOf({pitchUnit(1.5f), pitchUnit(0.8f)})};
+        for (int i = 0; i < 200; ++i) {
+            m_engine->applyEffect(effects.at(i % effects.size()));
+            QTest::qWait(5);
+        }
+        QCOMPARE(m_engine->effectPlugins()->count(), 0);
+        QCOMPARE(masterUnitCount(m_engine->voicePlayer()), m_bareUnits + 2);
+        QByteArray report;
+        QVERIFY2(waitForTone(200.0 * 1.5 * 0.8, &report), report.constData());
+
+        m_engine->applyEffect(effectOf({}));
+        QCOMPARE(masterUnitCount(m_engine->voicePlayer()), m_bareUnits);
+        QVERIFY2(waitForTone(200.0, &report), report.constData());
+    }
+
+    // Sounds play on both outputs; without multi-play a new sound stops the
+    // others (each player reports them finished); blocking others mutes them
+    // and unblocking keeps the user's own mute.
+    void soundboard()
+    {
+        m_engine->setHearMyself(false); // the soundboard alone on the outputs
+        constexpr double kLevel = 0.3;
+        const QString a = m_dir.filePath(QStringLiteral("440.wav"));
+        const QString b = m_dir.filePath(QStringLiteral("660.wav"));
+        QVERIFY(audiosignal::writeSine(QFile::encodeName(a), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000, 2, 1.0,
+                                       440.0, kLevel));
+        QVERIFY(audiosignal::writeSine(QFile::encodeName(b), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000, 2, 1.0,
+                                       660.0, kLevel));
+        m_engine->loadSound(1, a);
+        m_engine->loadSound(2, b);
+        m_engine->loadSound(3, a);
+        const AudioMulitPlayback* players[] = {m_engine->outputSoundboard(), m_engine->virtualSoundboard()};
+
+        m_engine->setSoundMute(3, true);
+        m_engine->setBlockOthers(2, true);
+        for (const AudioMulitPlayback* player : players) {
+            QVERIFY(muted(player->channel(1)));
+            QVERIFY(!muted(player->channel(2)));
+            QVERIFY(muted(player->channel(3)));
+        }
+        m_engine->setBlockOthers(2, false);
+        for (const AudioMulitPlayback* player : players) {
+            QVERIFY(!muted(player->channel(1)));
+            QVERIFY(!muted(player->channel(2)));
+            QVERIFY(muted(player->channel(3)));
+        }
+
+        // Looping, so each plays until stopped.
+        m_engine->setSoundLoop(1, true);
+        m_engine->setSoundLoop(2, true);
+        m_engine->setMultiPlay(true);
+        QByteArray report;
+        m_engine->playSound(1);
+        QVERIFY2(waitForTone(440.0, &report, kLevel, 1.0), report.constData());
+
+        QSignalSpy finished(m_engine, &AudioManager::playFinished);
+        const auto finishedCount = [&finished](int id) {
+            return std::count_if(finished.cbegin(), finished.cend(), [id](const QList<QVariant>& arguments) {
+                return arguments.at(0).toInt() == id;
+            });
+        };
+        m_engine->setMultiPlay(false);
+        m_engine->playSound(2);
+        QCOMPARE(finishedCount(1), 2);
+        QCOMPARE(finishedCount(2), 0);
+        for (const AudioMulitPlayback* player : players)
+            QVERIFY(!playing(player->channel(1)));
+        QVERIFY2(waitForTone(660.0, &report, kLevel, 1.0), report.constData());
+
+        // A stopped sound starts again on both outputs.
+        m_engine->stopSound(2);
+        QCOMPARE(finishedCount(2), 2);
+        QVERIFY(m_engine->replaySound(1));
+        QVERIFY2(waitForTone(440.0, &report, kLevel, 1.0), report.constData());
+        m_engine->stopAllSounds();
+        QTest::qWait(150);
+        const Take take = record(400);
+        QVERIFY2(silent(take), describe(take).constData());
+        m_engine->setHearMyself(true);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEnginePulse)
+#include "test_engine_pulse.moc"
