@@ -225,8 +225,12 @@ void AudioManager::Private::pollMeters()
 void AudioManager::setHearMyself(bool on)
 {
     d->hearMyself = on;
-    if (d->voicePlayer)
-        d->voicePlayer->pauseVoice(!on);
+    if (!d->voicePlayer)
+        return;
+    // A block still on its way would resume the voice after the pause.
+    if (!on)
+        d->voicePool.waitForDone();
+    d->voicePlayer->pauseVoice(!on);
 }
 
 bool AudioManager::hearMyself() const
