@@ -322,6 +322,16 @@ private:
         pa_operation_unref(operation);
     }
 
+    // A device list's callback, for sinks and sources alike.
+    template <class Info, class Query> static void collect(pa_context*, const Info* info, int eol, void* user)
+    {
+        auto* q = static_cast<Query*>(user);
+        if (eol)
+            q->done = true;
+        else if (info)
+            q->devices.push_back({info->name, info->description ? info->description : "", info->index});
+    }
+
     uint32_t deviceIndex(const std::string& name, bool sink)
     {
         for (const Device& device : list(sink))
@@ -338,33 +348,9 @@ private:
             bool done = false;
         } query;
         Locker lock(loop_);
-        if (sinks) {
-            finish(pa_context_get_sink_info_list(
-                       context_,
-                       [](pa_context*, const pa_sink_info* info, int eol, void* user) {
-                           auto* q = static_cast<Query*>(user);
-                           if (eol)
-                               q->done = true;
-                           else if (info)
-                               q->devices.push_back(
-                                   {info->name, info->description ? info->description : "", info->index});
-                       },
-                       &query),
-                   &query.done);
-        } else {
-            finish(pa_context_get_source_info_list(
-                       context_,
-                       [](pa_context*, const pa_source_info* info, int eol, void* user) {
-                           auto* q = static_cast<Query*>(user);
-                           if (eol)
-                               q->done = true;
-                           else if (info)
-                               q->devices.push_back(
-                                   {info->name, info->description ? info->description : "", info->index});
-                       },
-                       &query),
-                   &query.done);
-        }
+        finish(sinks ? pa_context_get_sink_info_list(context_, &collect<pa_sink_info, Query>, &query)
+                     : pa_context_get_source_info_list(context_, &collect<pa_source_info, Query>, &query),
+               &query.done);
         return query.devices;
     }
 

@@ -72,24 +72,24 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
                    err);
         return Failure;
     }
+    // --input and --output stand in for the stored names, exact names only.
     QHash<QString, QVariant> overrides;
-    if (parsed.has(QStringLiteral("--input"))) {
-        const QString name =
-            resolveDevice(inputs, parsed.value(QStringLiteral("--input")), "--input", &error);
+    const struct
+    {
+        const char* option;
+        const QList<AudioDevice>& devices;
+        const char* key;
+    } choices[] = {{"--input", inputs, "InputName"}, {"--output", outputs, "OutputName"}};
+    for (const auto& choice : choices) {
+        const QString option = QLatin1String(choice.option);
+        if (!parsed.has(option))
+            continue;
+        const QString name = resolveDevice(choice.devices, parsed.value(option), choice.option, &error);
         if (name.isEmpty()) {
             std::fprintf(err, "zelvani-cli: %s\n", qPrintable(error));
             return Failure;
         }
-        overrides.insert(QStringLiteral("InputName"), name);
-    }
-    if (parsed.has(QStringLiteral("--output"))) {
-        const QString name =
-            resolveDevice(outputs, parsed.value(QStringLiteral("--output")), "--output", &error);
-        if (name.isEmpty()) {
-            std::fprintf(err, "zelvani-cli: %s\n", qPrintable(error));
-            return Failure;
-        }
-        overrides.insert(QStringLiteral("OutputName"), name);
+        overrides.insert(QLatin1String(choice.key), name);
     }
 
     configureAudioEngine(overrides);
