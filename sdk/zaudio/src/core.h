@@ -106,11 +106,11 @@ struct ChannelImpl
     std::atomic<std::uint64_t> taken{0};
     std::atomic<std::uint64_t> played{0};
     std::atomic<std::uint64_t> seekTaken{0}; // `taken` when the last seek was asked for
+    std::atomic<std::uint64_t> dryFrames{0}; // silence played because nothing was written in time
     // API side: a written region at the take mark that found the channel full.
     unsigned untakenFrames = 0;
     // Mixer only.
     bool waiting = true;    // stream buffer: filling up before (re)starting
-    bool pauseSeen = false; // stream buffer: a pause seen at the last block start
     double cursor = 0.0;
     float lastGain = 0.0f;
     bool primed = false;
@@ -181,6 +181,9 @@ struct SystemImpl
     Graph graphs[2];
     std::atomic<Graph*> published{nullptr};
     std::atomic<Graph*> inUse{nullptr};
+
+    // Times the sound server ran out of this system's output.
+    std::atomic<std::uint64_t> underflows{0};
 
     PulseClientPtr pulse;
     bool pulseTried = false;

@@ -387,7 +387,7 @@ Result Channel::setPosition(unsigned position, TimeUnit unit) const
     });
 }
 
-Result Channel::getBufferedFrames(unsigned* frames) const
+Result Channel::getBufferedFrames(unsigned* frames, std::uint64_t* dryFrames) const
 {
     return with<ChannelImpl>(id(), Kind::Channel, [&](ChannelImpl* ch, SystemImpl*) -> Result {
         if (!frames)
@@ -399,6 +399,8 @@ Result Channel::getBufferedFrames(unsigned* frames) const
         const std::uint64_t taken = ch->taken.load();
         const std::uint64_t played = std::max(ch->played.load(), ch->seekTaken.load());
         *frames = static_cast<unsigned>(taken > played ? taken - played : 0);
+        if (dryFrames)
+            *dryFrames = ch->dryFrames.load(std::memory_order_relaxed);
         return Ok;
     });
 }

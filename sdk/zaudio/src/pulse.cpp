@@ -141,15 +141,17 @@ public:
         }
         pa_stream_set_state_callback(m_stream, &PulseOutput::onState, this);
         pa_stream_set_write_callback(m_stream, &PulseOutput::onWrite, this);
+        pa_stream_set_underflow_callback(m_stream, &PulseOutput::onUnderflow, this);
 
         // About 10 ms in the server, asked for one block at a time.
         const std::uint32_t frameBytes = sizeof(float) * 2;
-        pa_buffer_attr attr;
+        pa_buffer_attr& attr = m_attr;
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.tlength = static_cast<std::uint32_t>(m_system->rate / 100) * frameBytes;
         attr.prebuf = static_cast<std::uint32_t>(-1);
         attr.minreq = m_system->blockFrames * frameBytes;
         attr.fragsize = static_cast<std::uint32_t>(-1);
+        m_maxTarget = static_cast<std::uint32_t>(m_system->rate / 10) * frameBytes;
         const auto flags = static_cast<pa_stream_flags_t>(
             PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
         if (pa_stream_connect_playback(m_stream, device.empty() ? nullptr : device.c_str(), &attr, flags,
@@ -209,6 +211,20 @@ private:
         signalLoop(self->m_client->loop);
     }
 
+    // The server ran out of our sound: the thread did not answer in time.
+    // Each time the target grows by a block, up to 100 ms, so a busy machine
+    // settles at a buffer it can keep filled instead of stuttering on.
+    static void onUnderflow(pa_stream* stream, void* userdata)
+    {
+        auto* self = static_cast<PulseOutput*>(userdata);
+        self->m_system->underflows.fetch_add(1, std::memory_order_relaxed);
+        if (!self->m_started || self->m_attr.tlength >= self->m_maxTarget)
+            return;
+        self->m_attr.tlength += self->m_system->blockFrames * static_cast<std::uint32_t>(sizeof(float) * 2);
+        if (pa_operation* op = pa_stream_set_buffer_attr(stream, &self->m_attr, nullptr, nullptr))
+            pa_operation_unref(op);
+    }
+
     static void onMoved(pa_context*, int success, void* userdata)
     {
         auto* self = static_cast<PulseOutput*>(userdata);
@@ -233,6 +249,7 @@ private:
             pa_stream_write(stream, data, length, nullptr, 0, PA_SEEK_RELATIVE);
             bytes -= std::min(bytes, length);
         }
+        self->m_started = true;
     }
 
     void fill(float* out, size_t frames)
@@ -263,6 +280,9 @@ private:
     unsigned m_left = 0;
     bool m_moved = false;
     bool m_threadPrepared = false;
+    bool m_started = false; // the first write is done: underflows before it are the start's
+    pa_buffer_attr m_attr{};
+    std::uint32_t m_maxTarget = 0;
 };
 
 } // namespace

@@ -365,27 +365,29 @@ void SystemImpl::mixStreamBuffer(ChannelImpl* ch, float* out, unsigned frames)
         ch->played.store(played, std::memory_order_release);
         ch->waiting = true;
     }
-    // A pause counts from the second block that sees it.
-    if (ch->paused.load(std::memory_order_relaxed)) {
-        if (ch->pauseSeen)
-            return;
-        ch->pauseSeen = true;
-    } else {
-        ch->pauseSeen = false;
-    }
+    // A pause only keeps a channel from starting: what was taken in plays
+    // out, so a pause around a write is never heard.
     const std::uint64_t backlog = taken > played ? taken - played : 0;
+    const std::uint64_t startLevel =
+        static_cast<std::uint64_t>(sound->regionFrames) * kStreamBufferStartRegions;
     if (ch->waiting) {
-        if (backlog < static_cast<std::uint64_t>(sound->regionFrames) * kStreamBufferStartRegions)
+        if (backlog < startLevel || ch->paused.load(std::memory_order_relaxed))
             return;
+        // What waited beyond the start level (the output was not running yet,
+        // or stalled) is skipped, so no lasting delay builds up.
+        const std::uint64_t skip = backlog - startLevel;
+        ch->cursor = static_cast<double>((static_cast<std::uint64_t>(ch->cursor) + skip) % sound->frames);
+        played += skip;
         ch->waiting = false;
     }
+    const std::uint64_t ready = taken > played ? taken - played : 0;
     const float target =
         ch->mute.load(std::memory_order_relaxed) ? 0.0f : ch->volume.load(std::memory_order_relaxed);
     if (!ch->primed) {
         ch->lastGain = target;
         ch->primed = true;
     }
-    const unsigned count = static_cast<unsigned>(std::min<std::uint64_t>(backlog, frames));
+    const unsigned count = static_cast<unsigned>(std::min<std::uint64_t>(ready, frames));
     std::size_t at = static_cast<std::size_t>(ch->cursor);
     const int channels = std::min(sound->channels, 2);
     for (unsigned i = 0; i < count; ++i) {
@@ -400,8 +402,10 @@ void SystemImpl::mixStreamBuffer(ChannelImpl* ch, float* out, unsigned frames)
     ch->lastGain = target;
     ch->cursor = static_cast<double>(at);
     ch->played.store(played + count, std::memory_order_release);
-    if (count < frames)
+    if (count < frames) {
         ch->waiting = true;
+        ch->dryFrames.fetch_add(frames - count, std::memory_order_relaxed);
+    }
 }
 
 void SystemImpl::publish()
@@ -848,8 +852,8 @@ Result System::playSound(Sound sound, const ChannelGroup* group, bool paused, Ch
     slot->played.store(0);
     slot->seekTaken.store(0);
     slot->untakenFrames = 0;
+    slot->dryFrames.store(0);
     slot->waiting = true;
-    slot->pauseSeen = paused;
     slot->inGraph = true;
     if (snd->isStream())
         snd->streamChannel = slot;
@@ -933,6 +937,17 @@ Result System::update() const
     if (!a.system->initialized)
         return ErrUninitialized;
     a.system->forgetEndedChannels();
+    return Ok;
+}
+
+Result System::getOutputUnderflows(std::uint64_t* count) const
+{
+    Access a;
+    if (Result r = access(id(), Kind::System, &a); r != Ok)
+        return r;
+    if (!count)
+        return ErrInvalidParam;
+    *count = a.system->underflows.load(std::memory_order_relaxed);
     return Ok;
 }
 

@@ -145,12 +145,14 @@ struct CreateSoundExInfo
 //   decodeBufferSize bytes at the position each time the position has moved
 //   plays every written frame exactly once, in order.
 // - Playback starts (and starts again after running dry) once
-//   kStreamBufferStartRegions regions are waiting; a channel that runs dry
-//   plays silence and does not move.
+//   kStreamBufferStartRegions regions are waiting; anything beyond that is
+//   skipped then, so an output that was not running yet, or stalled, leaves
+//   no lasting delay. A channel that runs dry plays silence and does not move.
 // - Setting the position drops what was taken and not played.
 // - The position moves only when a region is taken, never by playing.
-// - Pausing and resuming apply one mixer block late, so a short pause around
-//   a write is never heard.
+// - Pausing keeps a channel from starting; what it has taken in plays out.
+//   So a pause around a write is never heard, and a paused channel falls
+//   silent once its written frames are played.
 constexpr unsigned kStreamBufferRegions = 8;
 constexpr unsigned kStreamBufferStartRegions = 3;
 
@@ -314,8 +316,10 @@ public:
     Result getPosition(unsigned* position, TimeUnit unit) const;
     Result setPosition(unsigned position, TimeUnit unit) const;
     Result getCurrentSound(Sound* sound) const;
-    // Stream buffers: frames taken in and not yet played (ErrBadCommand for other sounds).
-    Result getBufferedFrames(unsigned* frames) const;
+    // Stream buffers: frames taken in and not yet played, and frames of
+    // silence played since the channel started because it had run dry
+    // (ErrBadCommand for other sounds).
+    Result getBufferedFrames(unsigned* frames, std::uint64_t* dryFrames = nullptr) const;
 };
 
 class ChannelGroup : public ChannelControl
@@ -364,6 +368,9 @@ public:
     Result update() const;
     // Mixer rate and block size.
     Result getMixerFormat(int* rate, unsigned* blockSize) const;
+    // Times the sound server ran out of this system's output. The output then
+    // keeps a block more in the server, up to 100 ms.
+    Result getOutputUnderflows(std::uint64_t* count) const;
     // Offline output only: renders `frames` stereo frames into `out`.
     Result render(float* out, unsigned frames) const;
     // Stops the output and frees every object of this system.
