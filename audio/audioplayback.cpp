@@ -38,10 +38,12 @@ struct AudioPlayback::Private
         // readers that must not wait for the lock (the feeder holds it 10 ms).
         std::atomic<int> queueLength{0};
         std::atomic<std::uint32_t> writeMark{0};
+        std::atomic<std::int64_t> dropped{0};
         void published()
         {
             queueLength.store(queue.size(), std::memory_order_relaxed);
             writeMark.store(writeEnd, std::memory_order_relaxed);
+            dropped.store(queue.dropped(), std::memory_order_relaxed);
         }
     };
 
@@ -314,8 +316,12 @@ AudioPlayback::Levels AudioPlayback::levels() const
     Levels levels;
     levels.outputQueue = outputQueueSize();
     levels.virtualQueue = virtualQueueSize();
-    d->out.channel.getBufferedFrames(&levels.outputBuffered);
-    d->virt.channel.getBufferedFrames(&levels.virtualBuffered);
+    d->out.channel.getBufferedFrames(&levels.outputBuffered, &levels.outputDry);
+    d->virt.channel.getBufferedFrames(&levels.virtualBuffered, &levels.virtualDry);
+    levels.outputDropped = d->out.dropped.load(std::memory_order_relaxed);
+    levels.virtualDropped = d->virt.dropped.load(std::memory_order_relaxed);
+    d->out.system.getOutputUnderflows(&levels.outputUnderflows);
+    d->virt.system.getOutputUnderflows(&levels.virtualUnderflows);
     return levels;
 }
 

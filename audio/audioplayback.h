@@ -69,6 +69,15 @@ public:
         int virtualQueue = 0;
         unsigned outputBuffered = 0;
         unsigned virtualBuffered = 0;
+        // Since the start: frames of silence because a buffer ran dry, and
+        // samples the queues dropped (five blocks waiting). 0 in clean running.
+        std::uint64_t outputDry = 0;
+        std::uint64_t virtualDry = 0;
+        std::int64_t outputDropped = 0;
+        std::int64_t virtualDropped = 0;
+        // Times the sound server ran out of each system's output.
+        std::uint64_t outputUnderflows = 0;
+        std::uint64_t virtualUnderflows = 0;
     };
     Levels levels() const;
     // Mixer blocks the hand-off had no room for (0 in normal running).

@@ -13,6 +13,8 @@ class SampleQueue
 {
 public:
     int size() const { return m_size; }
+    // Samples dropped by the five-block rule so far.
+    std::int64_t dropped() const { return m_dropped; }
     void clear()
     {
         m_head = 0;
@@ -23,8 +25,10 @@ public:
     {
         if (n <= 0)
             return;
-        if (m_size >= 5 * n)
+        if (m_size >= 5 * n) {
             drop(n);
+            m_dropped += n;
+        }
         reserve(m_size + n);
         const int capacity = static_cast<int>(m_ring.size());
         for (int i = 0; i < n; ++i)
@@ -79,4 +83,5 @@ private:
     std::vector<float> m_ring;
     int m_head = 0;
     int m_size = 0;
+    std::int64_t m_dropped = 0;
 };
