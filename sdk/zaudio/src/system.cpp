@@ -404,7 +404,9 @@ void SystemImpl::mixStreamBuffer(ChannelImpl* ch, float* out, unsigned frames)
     ch->played.store(played + count, std::memory_order_release);
     if (count < frames) {
         ch->waiting = true;
-        ch->dryFrames.fetch_add(frames - count, std::memory_order_relaxed);
+        // A paused channel that played out is not short of sound.
+        if (!ch->paused.load(std::memory_order_relaxed))
+            ch->dryFrames.fetch_add(frames - count, std::memory_order_relaxed);
     }
 }
 
