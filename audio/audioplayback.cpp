@@ -117,6 +117,12 @@ void AudioPlayback::Private::feed(Half& half)
 
 void AudioPlayback::Private::runFeeder()
 {
+    // What the output mixed while the cable's system was starting is the
+    // silence before any voice; kept, it would stay as delay on the cable.
+    {
+        std::lock_guard<std::mutex> guard(virt.lock);
+        handOff.drain([](const float*, int) {});
+    }
     while (!stopFeeder.load()) {
         std::lock_guard<std::mutex> guard(virt.lock);
         // The mixer's copies land here in order, each under the drop rule.
