@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <map>
 
@@ -70,6 +71,9 @@ struct AudioCapturePulse::Private
     AudioCapturePulse* q;
     DeviceNotifier* notifier = nullptr;
     PulseSession session{"Zelvani Voice Changer capture"};
+
+    // Times the server dropped captured sound because it was not read in time.
+    std::atomic<std::uint64_t> overflows{0};
 
     // Guarded by the session's loop lock: the loop thread updates them.
     std::map<QString, std::unique_ptr<Endpoint>> endpoints;
@@ -524,6 +528,13 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
     d->capture = new CaptureStream{this, stream, d->generation, channels, deviceName, {}};
     pa_stream_set_read_callback(stream, &Private::onCaptureRead, d->capture);
     pa_stream_set_state_callback(stream, &Private::onCaptureState, d->capture);
+    pa_stream_set_overflow_callback(
+        stream,
+        [](pa_stream*, void* userdata) {
+            static_cast<CaptureStream*>(userdata)->owner->d->overflows.fetch_add(1,
+                                                                                 std::memory_order_relaxed);
+        },
+        d->capture);
     // Without a fragment size the server hands out chunks of seconds.
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<std::uint32_t>(-1);
@@ -571,6 +582,11 @@ void AudioCapturePulse::stopCapture()
 bool AudioCapturePulse::isCapturing() const
 {
     return d->capture != nullptr;
+}
+
+std::uint64_t AudioCapturePulse::overflows() const
+{
+    return d->overflows.load(std::memory_order_relaxed);
 }
 
 int AudioCapturePulse::channelCount() const

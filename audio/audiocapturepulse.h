@@ -11,6 +11,7 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 class DeviceNotifier;
@@ -35,6 +36,8 @@ public:
     bool isCapturing() const;
     // Channels of the current capture (1 before any).
     int channelCount() const;
+    // Times the server dropped captured sound because it was not read in time.
+    std::uint64_t overflows() const;
 
     // Peak level 0..1 of a device since the previous call; 0 for an unknown
     // name. The first call for a device starts its meter and answers 0.
