@@ -310,10 +310,10 @@ private slots:
         // for a moment, and that moment must pass before the takes.
         PulseRecorder microphone("microphone");
         record(500); // past the switch of the test's own tone players
-        // Up to three takes: on this busy test machine (sanitizers, two cores)
-        // a take now and then catches a moment when a thread was not run in
-        // time (the counters below tell when it was ours); a fault of the
-        // feeding itself fails every take.
+        // Up to five takes: on a busy test machine (sanitizers, two cores) a
+        // take now and then catches a moment when a thread was not run in time
+        // (the counters below tell when it was ours); a fault of the feeding
+        // itself fails every take.
         for (int attempt = 1;; ++attempt) {
             const AudioPlayback::Levels before = m_engine->voicePlayer()->levels();
             const std::uint64_t overflowsBefore = m_engine->capture()->overflows();
@@ -338,8 +338,10 @@ private slots:
             const double speakers = worstToneToRest(take.speakers, 1000.0);
             const double cable = worstToneToRest(take.cable, 1000.0);
             qInfo("tone to rest over 1.5 s: speakers %.1f dB, cable %.1f dB (worst window)", speakers, cable);
-            if ((speakers < 40.0 || cable < 40.0) && attempt < 3)
+            if ((speakers < 40.0 || cable < 40.0) && attempt < 5) {
+                record(1000); // such moments come in bursts
                 continue;
+            }
             QVERIFY2(speakers >= 40.0, qPrintable(QString::number(speakers)));
             QVERIFY2(cable >= 40.0, qPrintable(QString::number(cable)));
             break;
