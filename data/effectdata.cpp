@@ -1,4 +1,5 @@
 #include "effectdata.h"
+#include "sounddata.h"
 
 namespace EffectData {
 
@@ -12,3 +13,13 @@ void registerMetaTypes()
 }
 
 } // namespace EffectData
+
+namespace SoundData {
+
+void registerMetaTypes()
+{
+    qRegisterMetaType<SoundGroup>("SoundData::SoundGroup");
+    qRegisterMetaType<SoundBoard>("SoundData::SoundBoard");
+}
+
+} // namespace SoundData
