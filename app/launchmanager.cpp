@@ -1,5 +1,9 @@
 #include "launchmanager.h"
 
+#include "cutesettings.h"
+#include "effectmanager.h"
+#include "soundmanager.h"
+
 #include "spdlog_qt"
 #include "utility.h"
 #include "virtualcable.h"
@@ -53,4 +57,27 @@ void LaunchManager::installVirtualDriver()
     if (!playback.isEmpty())
         Utility::instance()->setDefaultDevice(playback);
     emit stepValueChange(kVirtualDriverProgress);
+}
+
+void LaunchManager::loadCatalogues()
+{
+    const QString resources = CuteSettings::resourcesPath();
+    emit stepValueChange(90);
+    EffectManager* effects = EffectManager::instance();
+    effects->loadCatalogue(resources + QStringLiteral("/effects.json"));
+    effects->loadParamLabels(resources + QStringLiteral("/settings.json"));
+    emit stepValueChange(92);
+    SoundManager* sounds = SoundManager::instance();
+    sounds->loadCatalogue(resources + QStringLiteral("/sounds.json"));
+    sounds->loadUserStores();
+    emit stepValueChange(94);
+    effects->loadUserStores();
+    LogInfo(
+        QStringLiteral("[Catalogue] %1 effects in %2 groups, %3 custom; %4 sounds in %5 groups, %6 imported")
+            .arg(effects->allEffects().size())
+            .arg(effects->groups().size())
+            .arg(effects->customEffects().size())
+            .arg(sounds->allSounds().size())
+            .arg(sounds->groups().size())
+            .arg(sounds->importedSounds().size()));
 }

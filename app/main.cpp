@@ -1,5 +1,7 @@
 #include "appmanager.h"
+#include "cataloguesetup.h"
 #include "enginesetup.h"
+#include "launchmanager.h"
 #include "xapplication.h"
 
 #include "spdlog_qt"
@@ -29,6 +31,8 @@ int main(int argc, char** argv)
     manager->quitOnSignals();
     QTimer::singleShot(0, manager, [manager] {
         manager->finishStart();
+        configureCatalogues();
+        LaunchManager::instance()->loadCatalogues();
         startAudioEngine();
     });
 

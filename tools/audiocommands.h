@@ -20,6 +20,8 @@
 #include <functional>
 #include <memory>
 
+class EffectManager;
+
 namespace cli {
 
 int runCable(const QStringList& arguments, std::FILE* out, std::FILE* err);
@@ -29,6 +31,7 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runUnits(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runEffects(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 // ------------------------------------------------------------------ devices
 
@@ -102,10 +105,16 @@ struct ChainPlugin
 // Parses "PATH[:INDEX=VALUE,...]"; values must lie in 0..1.
 bool parseChainPlugin(const QString& text, ChainPlugin* plugin, QString* error);
 
+// Appends the chain of the effect named by an --effect value. False with
+// `error` set when no effect, or more than one, answers to it.
+using EffectResolver = std::function<bool(const QString& query, QVector<ChainUnit>* units,
+                                          QVector<ChainPlugin>* plugins, QString* error)>;
+
 // The chain options of a command line (--unit, --vst, --fxp, --effect) in
-// the order given. False with `error` set (a usage error) when one does not parse.
+// the order given. False with `error` set (a usage error) when one does not
+// parse. --effect needs `resolveEffect`.
 bool parseChain(const QVector<QPair<QString, QString>>& options, QVector<ChainUnit>* units,
-                QVector<ChainPlugin>* plugins, QString* error);
+                QVector<ChainPlugin>* plugins, QString* error, const EffectResolver& resolveEffect = {});
 QStringList chainOptionNames();
 
 // An effect made of a command line's chain, as the live engine applies it:
@@ -123,6 +132,29 @@ std::shared_ptr<PluginRack> loadPluginRack(const QVector<ChainPlugin>& plugins, 
 // microphone before the library's units.
 zaudio::Result addPluginRack(const zaudio::System& system, const zaudio::ChannelGroup& master,
                              const std::shared_ptr<PluginRack>& rack);
+
+// ------------------------------------------------------------------ effects
+
+// The program's effect catalogue, loaded on first use as the program loads
+// it: effects.json and settings.json of the resources folder, then the user's
+// stores.
+EffectManager* loadEffectCatalogue();
+// {"version", "groupSort", "groups": [...], "effects": [...]}: catalogue
+// effects, then custom effects; languages as objects from code to text.
+QJsonObject effectCatalogueToJson(const EffectManager& catalogue);
+QString effectCatalogueToText(const EffectManager& catalogue);
+// The effect whose id is `query`, or the one effect with that name in any
+// language (custom effects by their name), ignoring case.
+bool findEffect(const EffectManager& catalogue, const QString& query, EffectData::VoiceEffect* effect,
+                QString* error);
+// The effect's units and plug-ins as the engine builds them (plug-in paths
+// under `resourcesPath`), then its sliders' positions / 100 set on the
+// parameters they name, as the parameter panel does on showing the effect.
+void appendEffectChain(const EffectData::VoiceEffect& effect, const QString& resourcesPath,
+                       QVector<ChainUnit>* units, QVector<ChainPlugin>* plugins);
+// The EffectResolver of the program's catalogue.
+bool resolveEffectOption(const QString& query, QVector<ChainUnit>* units, QVector<ChainPlugin>* plugins,
+                         QString* error);
 
 // ------------------------------------------------------------------- render
 

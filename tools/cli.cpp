@@ -62,10 +62,12 @@ constexpr Command kCommands[] = {
      "              --vst PATH[:INDEX=VALUE,...]   a VST 2 plug-in library, values (0 to 1) set after its "
      "preset\n"
      "              --fxp PATH                     a preset (.fxp) for the --vst just before it\n"
+     "              --effect NAME|ID               a catalogue or custom effect (see 'effects'): its units "
+     "and\n"
+     "                                             plug-ins, then its sliders' positions / 100\n"
      "              The live engine runs an effect's plug-ins on the microphone first, in the order given, "
      "then\n"
-     "              its built-in units in the order it adds them; the render does the same. --effect is not\n"
-     "              available yet.\n"
+     "              its built-in units in the order it adds them; the render does the same.\n"
      "The output has the input's length: the latency of units such as the pitch shifter delays the sound\n"
      "within it, and tails past the end are cut, as when the sound stops live.\n"
      "OUT is written whole or not at all: an existing OUT stays as it was when the render fails.\n"
@@ -76,6 +78,17 @@ constexpr Command kCommands[] = {
      "--json prints one JSON document: [{\"type\", \"name\", \"parameters\": [{\"index\", \"name\",\n"
      "\"unit\", \"min\", \"max\", \"default\"}...]}...].",
      &runUnits},
+    {"effects", "effects [--json]",
+     "groups and effects of the catalogue, with names in all languages\n"
+     "Reads effects.json and settings.json of the resources folder and the user's custom effects and\n"
+     "favourites, as the program does at start. Groups are shown in their display order; the hot (1),\n"
+     "favourite (7) and custom (8) groups are computed. Each effect shows its id, name, names in every\n"
+     "language and its sliders (label, position, range).\n"
+     "--json prints one JSON document: {\"version\", \"groupSort\", \"groups\": [{\"id\", \"name\",\n"
+     "\"languages\", \"sort\"}...], \"effects\": [{\"id\", \"oId\", \"groupId\", \"name\", \"isHot\",\n"
+     "\"isCustom\", \"filesReady\", \"languages\", \"settings\", \"files\", \"edits\"}...]}; languages map\n"
+     "a language code (as text) to the name. Exit code 1 when there is no catalogue.",
+     &runEffects},
     {"live", "live [CHAIN] [--input NAME] [--output NAME] [--no-hear] [--seconds N]",
      "the live voice changer: microphone through CHAIN to the output device and the virtual cable; prints\n"
      "\"mic=M spk=S\" (meters 0-100) once a second\n"
@@ -84,7 +97,7 @@ constexpr Command kCommands[] = {
      "--no-hear      starts with \"Hear myself\" off: the voice reaches neither the output device nor the\n"
      "               cable (the meters still run)\n"
      "--seconds N    stops after N seconds (default: until Ctrl+C or SIGTERM)\n"
-     "CHAIN          as for 'render': --unit, --vst with --fxp, in the order given",
+     "CHAIN          as for 'render': --unit, --vst with --fxp, --effect, in the order given",
      &runLive},
     {"board", "board FILE... [--overlay] [--loop] [--seconds N]",
      "plays the files through both soundboard players (output device and cable)\n"

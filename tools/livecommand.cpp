@@ -47,7 +47,7 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
             QStringList{QStringLiteral("--input"), QStringLiteral("--output"), QStringLiteral("--seconds")} +
                 chainOptionNames(),
             {QStringLiteral("--no-hear")}, &parsed, &error) ||
-        !parseChain(parsed.options, &units, &plugins, &error))
+        !parseChain(parsed.options, &units, &plugins, &error, &resolveEffectOption))
         return usageError(err, "live", error);
     if (!parsed.positional.isEmpty())
         return usageError(err, "live", QStringLiteral("unexpected argument '%1'").arg(parsed.positional[0]));

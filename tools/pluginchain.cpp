@@ -169,7 +169,7 @@ QStringList chainOptionNames()
 }
 
 bool parseChain(const QVector<QPair<QString, QString>>& options, QVector<ChainUnit>* units,
-                QVector<ChainPlugin>* plugins, QString* error)
+                QVector<ChainPlugin>* plugins, QString* error, const EffectResolver& resolveEffect)
 {
     for (const auto& option : options) {
         if (option.first == QLatin1String("--unit")) {
@@ -189,9 +189,12 @@ bool parseChain(const QVector<QPair<QString, QString>>& options, QVector<ChainUn
             }
             plugins->last().fxp = option.second;
         } else if (option.first == QLatin1String("--effect")) {
-            // Catalogue effects arrive with the catalogue.
-            *error = QStringLiteral("--effect is not available yet");
-            return false;
+            if (!resolveEffect) {
+                *error = QStringLiteral("--effect needs the effect catalogue");
+                return false;
+            }
+            if (!resolveEffect(option.second, units, plugins, error))
+                return false;
         }
     }
     return true;

@@ -269,7 +269,7 @@ int runRender(const QStringList& arguments, std::FILE* out, std::FILE* err)
             QStringList{QStringLiteral("--input"), QStringLiteral("--output"), QStringLiteral("--format")} +
                 chainOptionNames(),
             {}, &parsed, &error) ||
-        !parseChain(parsed.options, &chain, &plugins, &error))
+        !parseChain(parsed.options, &chain, &plugins, &error, &resolveEffectOption))
         return usageError(err, "render", error);
     if (!parsed.positional.isEmpty())
         return usageError(err, "render",
