@@ -2,9 +2,11 @@
 // through the real settings store in the test's private home.
 
 #include "appmanager.h"
+#include "audiocommands.h"
 #include "cataloguesetup.h"
 #include "cutesettings.h"
 #include "effectmanager.h"
+#include "manifest.h"
 #include "soundmanager.h"
 
 #include <QDataStream>
@@ -436,6 +438,71 @@ private slots:
         QVERIFY(reloaded->hasNewImports() && reloaded->hasNewFavorites());
         // With no catalogue sounds nothing is listed, imports included.
         QVERIFY(loadedSounds(R"({"groups": [{"id": 8}]})")->soundsOfGroup(8).isEmpty());
+    }
+
+    void effectOptionFindsAnEffectAndItsSliders()
+    {
+        auto manager = loadedEffects();
+        EffectData::VoiceEffect effect;
+        QString error;
+        QVERIFY(
+            cli::findEffect(*manager, QStringLiteral("робот"), &effect, &error)); // any language, any case
+        QCOMPARE(effect.id, 11);
+        QVERIFY(cli::findEffect(*manager, QStringLiteral("12"), &effect, &error));
+        QCOMPARE(effect.id, 12);
+        QVERIFY(!cli::findEffect(*manager, QStringLiteral("99"), &effect, &error));
+        QVERIFY(!cli::findEffect(*manager, QStringLiteral("Plain"), &effect, &error)); // 11 and 13
+        QVERIFY2(error.contains(QLatin1String("11 (Robot)")) && error.contains(QLatin1String("13 (Plain)")),
+                 qPrintable(error));
+
+        // Units and plug-ins as the engine builds them, then the sliders'
+        // positions / 100 on the newest unit or plug-in of their type.
+        EffectData::VoiceEffect custom = manager->allEffects().value(11);
+        custom.edits[0].value = 70.0f;
+        QVector<cli::ChainUnit> units;
+        QVector<cli::ChainPlugin> plugins;
+        cli::appendEffectChain(custom, QStringLiteral("/res"), &units, &plugins);
+        QCOMPARE(units.size(), 1);
+        QCOMPARE(units[0].type, 7);
+        QCOMPARE(units[0].values.last(), (QPair<int, float>(3, 0.7f)));
+        QCOMPARE(plugins.size(), 1);
+        QCOMPARE(plugins[0].path, QStringLiteral("/res/vst/Robotizer.so"));
+        QVERIFY(plugins[0].fxp.isEmpty());
+        QCOMPARE(plugins[0].values, (QVector<QPair<int, float>>{{0, 0.3f}}));
+    }
+
+    void manifestListsEveryCategoryWithItsHash()
+    {
+        QTemporaryDir folder;
+        const QString resources = folder.filePath(QStringLiteral("resources"));
+        writeFile(resources + QStringLiteral("/effects.json"), "abc");
+        writeFile(resources + QStringLiteral("/vst/Robotizer.so"), "elf");
+        writeFile(resources + QStringLiteral("/audio/fx/Laser.wav"), "RIFF");
+        writeFile(resources + QStringLiteral("/image/effect/3.png"), "png");
+        QJsonObject manifest;
+        QString error;
+        QVERIFY2(cli::buildManifest(resources, QStringLiteral("http://127.0.0.1:1"), &manifest, &error),
+                 qPrintable(error));
+        QCOMPARE(manifest.value(QLatin1String("rootPath")).toString(), QStringLiteral("http://127.0.0.1:1"));
+        // Only the top of the resources folder is the catalogue category.
+        const QJsonArray jsons = manifest.value(QLatin1String("jsons")).toArray();
+        QCOMPARE(jsons.size(), 1);
+        QCOMPARE(jsons[0].toObject().value(QLatin1String("md5")).toString(),
+                 QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
+        QCOMPARE(manifest.value(QLatin1String("audios")).toArray()[0].toObject().value(QLatin1String("name")),
+                 QJsonValue(QStringLiteral("fx/Laser.wav")));
+        QCOMPARE(manifest.value(QLatin1String("effects")).toArray().size(), 1);
+        QCOMPARE(manifest.value(QLatin1String("guide2s")).toArray().size(), 0);
+
+        const QString tree = folder.filePath(QStringLiteral("server"));
+        QVERIFY2(cli::writeServerTree(resources, manifest, tree, &error), qPrintable(error));
+        QCOMPARE(fileBytes(tree + QStringLiteral("/resources/vst/linux/Robotizer.so")), QByteArray("elf"));
+        QCOMPARE(fileBytes(tree + QStringLiteral("/resources/audio/fx/Laser.wav")), QByteArray("RIFF"));
+        QCOMPARE(QJsonDocument::fromJson(
+                     fileBytes(tree + QStringLiteral("/ton-morph/tonmorph_resources_linux.json")))
+                     .object(),
+                 manifest);
+        QVERIFY(!cli::buildManifest(folder.filePath(QStringLiteral("absent")), QString(), &manifest, &error));
     }
 };
 
