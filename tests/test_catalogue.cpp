@@ -8,6 +8,7 @@
 #include "effectmanager.h"
 #include "manifest.h"
 #include "soundmanager.h"
+#include "zaudio/zaudio.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -503,6 +504,53 @@ private slots:
                      .object(),
                  manifest);
         QVERIFY(!cli::buildManifest(folder.filePath(QStringLiteral("absent")), QString(), &manifest, &error));
+    }
+
+    void bundledSoundsDecodeAndAreNamedInEveryLanguage()
+    {
+        Catalogue::Environment environment = Catalogue::environment();
+        environment.resourcesPath = QStringLiteral(ZELVANI_RESOURCES);
+        Catalogue::setEnvironment(environment);
+        SoundManager manager;
+        environment.resourcesPath = m_resources.path();
+        Catalogue::setEnvironment(environment);
+        QVERIFY(manager.loadCatalogue(QStringLiteral(ZELVANI_RESOURCES "/sounds.json")));
+
+        const QMap<int, SoundData::SoundGroup> groups = manager.groups();
+        int ordinary = 0;
+        for (const SoundData::SoundGroup& group : groups) {
+            for (int language = 0; language < 13; ++language)
+                QVERIFY2(!group.languages.value(language).isEmpty(),
+                         qPrintable(QStringLiteral("group %1, language %2").arg(group.id).arg(language)));
+            if (group.id != SoundManager::kHotGroup && group.id != SoundManager::kFavoriteGroup &&
+                group.id != SoundManager::kImportGroup) {
+                ++ordinary;
+                for (int id : group.sort)
+                    QCOMPARE(manager.allSounds().value(id).groupId, group.id);
+            }
+        }
+        QVERIFY(groups.contains(SoundManager::kHotGroup) && groups.contains(SoundManager::kImportGroup));
+        QVERIFY(ordinary >= 4);
+        QVERIFY(!manager.soundsOfGroup(SoundManager::kHotGroup).isEmpty());
+
+        const QMap<int, SoundData::SoundBoard> sounds = manager.allSounds();
+        QVERIFY(sounds.size() >= 24);
+        zaudio::System system;
+        QCOMPARE(zaudio::createSystem(&system), zaudio::Ok);
+        QCOMPARE(system.setOutput(zaudio::OutputType::Offline), zaudio::Ok);
+        QCOMPARE(system.init(4), zaudio::Ok);
+        for (const SoundData::SoundBoard& sound : sounds) {
+            QVERIFY2(sound.fileReady, qPrintable(sound.path));
+            zaudio::Sound decoded;
+            QVERIFY2(system.createSound(QFile::encodeName(sound.path).constData(), zaudio::ModeDefault,
+                                        nullptr, &decoded) == zaudio::Ok,
+                     qPrintable(sound.path));
+            unsigned milliseconds = 0;
+            QCOMPARE(decoded.getLength(&milliseconds, zaudio::TimeUnitMs), zaudio::Ok);
+            QVERIFY2(milliseconds >= 300 && milliseconds <= 8000, qPrintable(sound.path));
+            decoded.release();
+        }
+        system.release();
     }
 };
 
