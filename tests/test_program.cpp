@@ -79,6 +79,8 @@ private slots:
         QVERIFY(program.waitForStarted());
         QVERIFY2(waitForLog(QStringLiteral("App start (version: 3.1.0)")), qPrintable(logText()));
         QVERIFY2(waitForLog(QStringLiteral("System: ")), qPrintable(logText()));
+        // The bundled catalogues load from the resources folder beside the program.
+        QVERIFY2(waitForLog(QStringLiteral(" sounds in ")), qPrintable(logText()));
         QCOMPARE(program.state(), QProcess::Running);
 
         ::kill(static_cast<pid_t>(program.processId()), signal);
