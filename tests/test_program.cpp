@@ -81,6 +81,7 @@ private slots:
         QVERIFY2(waitForLog(QStringLiteral("System: ")), qPrintable(logText()));
         // The bundled catalogues load from the resources folder beside the program.
         QVERIFY2(waitForLog(QStringLiteral(" sounds in ")), qPrintable(logText()));
+        QVERIFY2(!logText().contains(QStringLiteral("[Catalogue] 0 effects")), qPrintable(logText()));
         QCOMPARE(program.state(), QProcess::Running);
 
         ::kill(static_cast<pid_t>(program.processId()), signal);
