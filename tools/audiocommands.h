@@ -32,6 +32,7 @@ int runUnits(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runEffects(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runHotkeys(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 // ------------------------------------------------------------------ devices
 

@@ -105,6 +105,18 @@ constexpr Command kCommands[] = {
      "--loop        plays each file again and again\n"
      "--seconds N   stops after N seconds (default: when the files end, or Ctrl+C or SIGTERM)",
      &runBoard},
+    {"hotkeys", "hotkeys [--json] [--listen SECONDS]",
+     "the hotkey table (HotKey.dat); with --listen, installs the global hook and prints \"activated FIRST\n"
+     "SECOND\" for every binding that fires\n"
+     "Lists each binding: its key text, its pair (effects: group id and effect id; sounds: both + 100000;\n"
+     "the fixed actions \"Hear myself\" and \"Apply voice changer\": 1 and 2, both + 1000000) and what it\n"
+     "is bound to.\n"
+     "--json          prints one JSON document: [{\"first\", \"second\", \"kind\", \"text\", \"category\",\n"
+     "                \"name\"}...], kind 0 effect, 1 sound, 2 fixed action\n"
+     "--listen N      then watches the keyboard of the X display for N seconds (or until Ctrl+C or\n"
+     "                SIGTERM), whichever program has the focus, and prints \"activated FIRST SECOND\" for\n"
+     "                every binding that fires; keys still reach the focused program",
+     &runHotkeys},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
