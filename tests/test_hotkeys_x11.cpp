@@ -1,6 +1,8 @@
 // Global shortcuts on a real X server (a private Xvfb): keys sent with
 // xdotool while a window of another client has the focus.
 
+#include "appmanager.h"
+#include "cutesettings.h"
 #include "hotkeyhook.h"
 
 #include <QDeadlineTimer>
@@ -72,6 +74,7 @@ private:
 private slots:
     void initTestCase()
     {
+        AppManager::applyProcessIdentity();
         for (const char* tool : {"Xvfb", "xdotool"})
             QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
                      qPrintable(QStringLiteral("%1 is missing; scripts/install-deps installs it").arg(tool)));
@@ -180,6 +183,24 @@ private slots:
         const QByteArray sink = m_sink.readAllStandardOutput();
         QCOMPARE(sink.count("press q\n"), m_sentinels);
         QVERIFY(sink.contains("press k\n") && sink.contains("press 5\n") && sink.contains("press r\n"));
+    }
+
+    void cliListensAndPrintsWhatFires()
+    {
+        HotKeyHook stored(CuteSettings::configPath() + QStringLiteral("/HotKey.dat"));
+        QVERIFY(stored.setBinding({4, 7}, QStringLiteral("Ctrl+L"), HotKey::EffectKind));
+        QProcess cli;
+        cli.start(QStringLiteral(ZELVANI_CLI),
+                  {QStringLiteral("hotkeys"), QStringLiteral("--listen"), QStringLiteral("60")});
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT((errors += cli.readAllStandardError()).contains("listening"), 10000);
+        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+l")});
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += cli.readAllStandardOutput()).contains("activated 4 7\n"), 5000);
+        QVERIFY(output.contains("Ctrl+L"));
+        cli.terminate();
+        QVERIFY(cli.waitForFinished(5000));
+        QCOMPARE(cli.exitCode(), 0);
     }
 };
 
