@@ -2,6 +2,7 @@
 
 #include "cutesettings.h"
 #include "effectmanager.h"
+#include "fileassitant.h"
 #include "soundmanager.h"
 
 #include "spdlog_qt"
@@ -9,7 +10,11 @@
 #include "virtualcable.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -17,14 +22,208 @@ constexpr int kVirtualDriverProgress = 4;
 
 } // namespace
 
+struct LaunchManager::Private
+{
+    QNetworkAccessManager* network = nullptr;
+    FileAssitant* files = nullptr;
+    QHash<int, QList<ResourceSync::Record>> records;
+    QList<ResourceSync::Item> pending;
+    bool manifestLoaded = false;
+
+    struct Request
+    {
+        QStringList names;
+        int groupId = 0;
+        int itemId = 0;
+        int type = 0;
+    };
+    QList<Request> queue;
+    bool busy = false;
+
+    QString server;
+    bool serverSet = false;
+    QString resourcesPath;
+};
+
 LaunchManager* LaunchManager::instance()
 {
     static LaunchManager* manager = new LaunchManager();
     return manager;
 }
 
-LaunchManager::LaunchManager() = default;
+LaunchManager::LaunchManager(QObject* parent) : QObject(parent), d(std::make_unique<Private>()) {}
+
 LaunchManager::~LaunchManager() = default;
+
+void LaunchManager::setResourceServer(const QString& server)
+{
+    d->server = server;
+    d->serverSet = true;
+}
+
+void LaunchManager::setResourcesPath(const QString& path)
+{
+    d->resourcesPath = path;
+}
+
+QString LaunchManager::resourcesPath() const
+{
+    return d->resourcesPath.isEmpty() ? CuteSettings::resourcesPath() : d->resourcesPath;
+}
+
+bool LaunchManager::isManifestLoaded() const
+{
+    return d->manifestLoaded;
+}
+
+QHash<int, QList<ResourceSync::Record>> LaunchManager::records() const
+{
+    return d->records;
+}
+
+QList<ResourceSync::Item> LaunchManager::pendingItems() const
+{
+    return d->pending;
+}
+
+QString LaunchManager::hashOf(const QString& path)
+{
+    if (!d->files)
+        d->files = new FileAssitant(this);
+    QString md5;
+    bool done = false;
+    QEventLoop loop;
+    const QMetaObject::Connection connection = connect(d->files, &FileAssitant::hashFinised, &loop,
+                                                       [&](const QString& hashed, const QString& result) {
+                                                           if (hashed != path)
+                                                               return;
+                                                           md5 = result;
+                                                           done = true;
+                                                           loop.quit();
+                                                       });
+    d->files->hashFile(path);
+    if (!done)
+        loop.exec();
+    disconnect(connection);
+    return md5;
+}
+
+void LaunchManager::checkResources()
+{
+    const QString server =
+        d->serverSet ? d->server : CuteSettings::instance()->configValue(QStringLiteral("ResourceServer"));
+    if (server.isEmpty()) {
+        LogInfo("[Resources] no resource server configured; the bundled resources are used as they are");
+        return;
+    }
+    if (!d->network)
+        d->network = new QNetworkAccessManager(this);
+    QByteArray body;
+    QString error;
+    const ResourceSync::Outcome outcome =
+        ResourceSync::fetch(d->network, server + QStringLiteral("/ton-morph/tonmorph_resources_linux.json"),
+                            kManifestTimeoutMs, &body, &error);
+    if (outcome != ResourceSync::Outcome::Done) {
+        LogInfo(QStringLiteral("Check resources failed! describe: %1").arg(error));
+        d->manifestLoaded = false;
+        emit resourcesInitFailed();
+        return;
+    }
+    const QJsonObject manifest = QJsonDocument::fromJson(body).object();
+    if (!manifest.isEmpty()) {
+        emit stepValueChange(6);
+        d->records = ResourceSync::parseManifest(manifest);
+        emit stepValueChange(8);
+        const QString resources = resourcesPath();
+        d->pending.clear();
+        for (int category = 0; category < ResourceSync::kCategoryCount; ++category) {
+            const QString folder = ResourceSync::categoryFolder(resources, category);
+            for (const ResourceSync::Record& record : d->records.value(category)) {
+                const QString path = folder + record.name;
+                bool needed = !QFileInfo::exists(path);
+                if (!needed) {
+                    const QString md5 = hashOf(path);
+                    needed = md5.isEmpty() || !record.md5.contains(md5, Qt::CaseInsensitive);
+                }
+                if (needed)
+                    d->pending.append({record.url, path});
+            }
+            emit stepValueChange(10 + 2 * category);
+        }
+        downloadPending();
+    }
+    d->manifestLoaded = true;
+}
+
+bool LaunchManager::downloadWithRetries(const ResourceSync::Item& item)
+{
+    if (!d->network)
+        d->network = new QNetworkAccessManager(this);
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        QString error;
+        if (ResourceSync::downloadFile(d->network, item, kFileTimeoutMs, &error))
+            return true;
+        LogInfo(QStringLiteral("[Download] %1 attempt %2: %3").arg(item.url).arg(attempt).arg(error));
+    }
+    LogError(QStringLiteral("[Download] %1 download failed %2 times.").arg(item.url).arg(kAttempts));
+    return false;
+}
+
+void LaunchManager::downloadPending()
+{
+    // Missing plug-ins, presets and sounds are fetched when first needed.
+    const QStringList onDemand{ResourceSync::categorySuffix(1), ResourceSync::categorySuffix(2),
+                               ResourceSync::categorySuffix(7)};
+    const QString resources = resourcesPath();
+    int downloaded = 0;
+    const int total = static_cast<int>(d->pending.size());
+    for (const ResourceSync::Item& item : d->pending) {
+        // Local paths hold the folder suffix from "/resources" on.
+        const QString local = QStringLiteral("/resources") + item.path.mid(resources.size());
+        const bool deferred = !QFileInfo::exists(item.path) &&
+                              std::any_of(onDemand.begin(), onDemand.end(),
+                                          [&](const QString& suffix) { return local.contains(suffix); });
+        if (deferred)
+            continue;
+        if (downloadWithRetries(item)) {
+            ++downloaded;
+            emit stepValueChange(static_cast<int>(static_cast<double>(downloaded) / total * 60.0 + 30.0));
+        } else {
+            emit resourcesInitFailed();
+        }
+    }
+}
+
+void LaunchManager::downloadFiles(const QStringList& names, int groupId, int itemId, int type)
+{
+    d->queue.append({names, groupId, itemId, type});
+    if (d->busy)
+        return; // the loop below, further up the stack, serves it
+    d->busy = true;
+    while (!d->queue.isEmpty()) {
+        if (d->pending.isEmpty() && !d->manifestLoaded)
+            checkResources();
+        const Private::Request request = d->queue.takeFirst();
+        bool result = true;
+        if (d->pending.isEmpty()) {
+            LogError("[downloadFiles] resources http path is empty.");
+            result = false;
+        } else {
+            for (const QString& name : request.names) {
+                for (const ResourceSync::Item& item : QList<ResourceSync::Item>(d->pending)) {
+                    if (item.path.contains(name, Qt::CaseInsensitive) && !downloadWithRetries(item)) {
+                        result = false;
+                        break;
+                    }
+                }
+                if (!result)
+                    break;
+            }
+        }
+        emit downloadFilesFinished(result, request.groupId, request.itemId, request.type);
+    }
+    d->busy = false;
+}
 
 void LaunchManager::installVirtualDriver()
 {
@@ -61,7 +260,7 @@ void LaunchManager::installVirtualDriver()
 
 void LaunchManager::loadCatalogues()
 {
-    const QString resources = CuteSettings::resourcesPath();
+    const QString resources = resourcesPath();
     emit stepValueChange(90);
     EffectManager* effects = EffectManager::instance();
     effects->loadCatalogue(resources + QStringLiteral("/effects.json"));

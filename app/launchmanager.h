@@ -1,7 +1,10 @@
 #pragma once
 
+#include "resourcesync.h"
+
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -15,6 +18,10 @@ class LaunchManager : public QObject
 public:
     static LaunchManager* instance();
 
+    // A manager of its own (tests, tools); the program uses instance().
+    explicit LaunchManager(QObject* parent = nullptr);
+    ~LaunchManager() override;
+
     // Makes sure the virtual cable has both sides: when one is missing, loads
     // it and puts the user's default recording and playback devices back
     // afterwards. Ends with progress 4 whatever happened.
@@ -26,6 +33,33 @@ public:
     // stores (94). Missing or broken files leave their part empty.
     void loadCatalogues();
 
+    // The resource check of start-up: fetches the manifest from the resource
+    // server, compares every listed file with the resources folder by MD5 and
+    // downloads what is stale or missing (missing plug-ins, presets and
+    // sounds wait for on-demand requests). Progress 6 to 90. Without a
+    // configured server the check is skipped with one log line.
+    void checkResources();
+
+    // An on-demand request: downloads the pending files whose paths contain
+    // one of `names` (paths relative to the resources folder) and emits
+    // downloadFilesFinished. A request made while one is served waits in a
+    // queue and is served after it.
+    void downloadFiles(const QStringList& names, int groupId, int itemId, int type);
+
+    // Overrides of the configured resource server and of the resources
+    // folder (the command line, tests).
+    void setResourceServer(const QString& server);
+    void setResourcesPath(const QString& path);
+    QString resourcesPath() const;
+
+    bool isManifestLoaded() const;
+    QHash<int, QList<ResourceSync::Record>> records() const;
+    QList<ResourceSync::Item> pendingItems() const;
+
+    static constexpr int kManifestTimeoutMs = 5000;
+    static constexpr int kFileTimeoutMs = 30000;
+    static constexpr int kAttempts = 3;
+
     // How long the step waits after loading before it restores the defaults:
     // a session manager may move the defaults to a new device a moment later.
     static constexpr int kSettleMs = 1000;
@@ -33,8 +67,15 @@ public:
 signals:
     void stepValueChange(int value);
     void finished();
+    void downloadFilesFinished(bool result, int groupId, int itemId, int type);
+    // The resource-failure dialog is wanted (the dialog router shows it).
+    void resourcesInitFailed();
 
 private:
-    LaunchManager();
-    ~LaunchManager() override;
+    void downloadPending();
+    bool downloadWithRetries(const ResourceSync::Item& item);
+    QString hashOf(const QString& path);
+
+    struct Private;
+    std::unique_ptr<Private> d;
 };

@@ -32,6 +32,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, manager, [manager] {
         manager->finishStart();
         configureCatalogues();
+        LaunchManager::instance()->checkResources();
         LaunchManager::instance()->loadCatalogues();
         startAudioEngine();
     });

@@ -33,6 +33,7 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runEffects(const QStringList& arguments, std::FILE* out, std::FILE* err);
 int runHotkeys(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runSync(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 // ------------------------------------------------------------------ devices
 

@@ -117,6 +117,17 @@ constexpr Command kCommands[] = {
      "                SIGTERM), whichever program has the focus, and prints \"activated FIRST SECOND\" for\n"
      "                every binding that fires; keys still reach the focused program",
      &runHotkeys},
+    {"sync", "sync [--server URL] [--resources DIR]",
+     "the resource check and start-up downloads, with progress; then the catalogue loads\n"
+     "Fetches the resource manifest (/ton-morph/tonmorph_resources_linux.json) from the resource server,\n"
+     "compares each listed file with the resources folder by MD5 and downloads what is stale or missing, "
+     "three\n"
+     "attempts each; missing plug-ins, presets and sounds are left for on-demand requests, as at the\n"
+     "program's start. Then loads the catalogues and prints what it found.\n"
+     "--server URL      the server's base address (default: ResourceServer of appconfig.ini)\n"
+     "--resources DIR   the resources folder to synchronise (default: the program's)\n"
+     "Exit code 1 when the manifest cannot be fetched or a file fails three times.",
+     &runSync},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
