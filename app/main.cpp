@@ -1,6 +1,7 @@
 #include "appmanager.h"
 #include "cataloguesetup.h"
 #include "enginesetup.h"
+#include "gatracker.h"
 #include "launchmanager.h"
 #include "xapplication.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     AppManager* manager = AppManager::instance();
     manager->initialize();
     LogInfo(QStringLiteral("App start (version: %1)").arg(QCoreApplication::applicationVersion()));
+    GaTracker::instance()->track(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
 
     QObject::connect(
         &app, &XApplication::instanceStarted, manager,
