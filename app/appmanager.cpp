@@ -11,6 +11,11 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QFont>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QSysInfo>
@@ -27,6 +32,7 @@ constexpr const char* kOrganization = "Zelvani";
 constexpr const char* kDomain = "zelvani.org";
 constexpr const char* kApplication = "Zelvani Voice Changer";
 constexpr const char* kVersion = "3.1.0";
+constexpr const char* kUpdatePath = "/ton-morph/tonmorph_update_linux.json";
 
 struct Rgb
 {
@@ -74,6 +80,7 @@ struct AppManager::Private
     std::array<QColor, ThemeColorCount> colors;
     QSocketNotifier* signalNotifier = nullptr;
     bool keepingAwake = false;
+    std::unique_ptr<QNetworkAccessManager> network; // created by the first update check
 
     void keepAwake()
     {
@@ -271,6 +278,7 @@ void AppManager::quitOnSignals()
 
 void AppManager::quit()
 {
+    emit quitting();
     CuteSettings* settings = CuteSettings::instance();
     if (settings->value(QStringLiteral("AppFirstCycle"), true, Native).toBool())
         settings->setValue(QStringLiteral("AppFirstCycle"), false, Native);
@@ -282,4 +290,69 @@ void AppManager::quit()
     if (auto* app = qobject_cast<XApplication*>(QCoreApplication::instance()))
         app->releaseInstance();
     ::_exit(0);
+}
+
+void AppManager::checkForUpdate()
+{
+    checkForUpdateAt(CuteSettings::instance()->configValue(QStringLiteral("UpdateServer")));
+}
+
+void AppManager::checkForUpdateAt(const QString& serverBase)
+{
+    if (serverBase.trimmed().isEmpty()) {
+        LogInfo("[Update] no update server configured");
+        return;
+    }
+    if (!d->network)
+        d->network = std::make_unique<QNetworkAccessManager>();
+    QNetworkRequest request(updateUrl(serverBase));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply* reply = d->network->get(request);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        QVariantMap info;
+        int result = -1;
+        QString failure;
+        if (reply->error() != QNetworkReply::NoError) {
+            failure = reply->errorString();
+            LogInfo(QStringLiteral("Check lasted version failed! describe: %1").arg(failure));
+        } else {
+            info = QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
+            if (info.isEmpty()) {
+                failure = QStringLiteral("the answer is not a JSON object with members");
+            } else {
+                const QString version = info.value(QStringLiteral("Version")).toString().trimmed();
+                result = compareVersions(version, QString::fromLatin1(kVersion)) > 0 ? 1 : 0;
+            }
+        }
+        info.insert(QStringLiteral("CheckResult"), result);
+        reply->deleteLater();
+        if (result < 0)
+            emit updateCheckFailed(failure);
+        emit updateChecked(info, result == 1);
+    });
+}
+
+QUrl AppManager::updateUrl(const QString& serverBase)
+{
+    QString base = serverBase.trimmed();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return QUrl(base + QLatin1String(kUpdatePath));
+}
+
+int AppManager::compareVersions(const QString& a, const QString& b)
+{
+    QStringList left = a.split(QLatin1Char('.'));
+    QStringList right = b.split(QLatin1Char('.'));
+    while (left.size() < right.size())
+        left.append(QStringLiteral("0"));
+    while (right.size() < left.size())
+        right.append(QStringLiteral("0"));
+    for (int i = 0; i < left.size(); ++i) {
+        const int x = left[i].toInt(nullptr, 10);
+        const int y = right[i].toInt(nullptr, 10);
+        if (x != y)
+            return x > y ? 1 : -1;
+    }
+    return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QObject>
+#include <QUrl>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -59,6 +61,30 @@ public:
     void quitOnSignals();
     // The orderly quit: persist, log "App quit", flush the log, end with code 0.
     [[noreturn]] void quit();
+
+    // Asks the configured update server (UpdateServer) about the newest release;
+    // updateChecked reports the answer. Without a server nothing is sent or reported.
+    void checkForUpdate();
+    // The same against the server at `serverBase` (scheme, host and port). A
+    // name of its own keeps checkForUpdate unambiguous for signal connections.
+    void checkForUpdateAt(const QString& serverBase);
+    // The update document's address on the server at `serverBase`.
+    static QUrl updateUrl(const QString& serverBase);
+    // Compares dotted versions part by part as numbers, the shorter one padded
+    // with zeros; a part that is not a number counts as 0. 1 when `a` is newer,
+    // -1 when older, 0 when equal.
+    static int compareVersions(const QString& a, const QString& b);
+
+signals:
+    // The quit sequence has begun (the process ends right after it).
+    void quitting();
+    // The answer of an update check: the update document's members plus
+    // "CheckResult" (1 newer than this program, 0 not newer, -1 failed).
+    // `showDialog` asks to open the update dialog; otherwise only an open one
+    // takes the result.
+    void updateChecked(const QVariantMap& info, bool showDialog);
+    // Why a check failed; sent just before its updateChecked.
+    void updateCheckFailed(const QString& reason);
 
 private:
     AppManager();

@@ -2,6 +2,7 @@
 
 #include "appmanager.h"
 #include "audiocommands.h"
+#include "updatecommand.h"
 
 #include <QCoreApplication>
 
@@ -128,6 +129,15 @@ constexpr Command kCommands[] = {
      "--resources DIR   the resources folder to synchronise (default: the program's)\n"
      "Exit code 1 when the manifest cannot be fetched or a file fails three times.",
      &runSync},
+    {"update-check", "update-check [--server URL]",
+     "prints the update information and CheckResult\n"
+     "Asks the update server (UpdateServer of appconfig.ini, or ZELVANI_UPDATE_SERVER) for\n"
+     "/ton-morph/tonmorph_update_linux.json, as the program does, and prints each member of the answer as\n"
+     "\"KEY: VALUE\", then \"CheckResult: N\": 1 the server's version is newer than this program's, 0 not\n"
+     "newer, -1 the check failed (the reason on standard error, exit code 1).\n"
+     "--server URL  the server's base address (scheme, host, port) in place of the configured one\n"
+     "Exit code 1 also when no server is configured or no answer comes within 30 s.",
+     &runUpdateCheck},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
