@@ -22,6 +22,9 @@ int main(int argc, char** argv)
     manager->initialize();
     LogInfo(QStringLiteral("App start (version: %1)").arg(QCoreApplication::applicationVersion()));
     GaTracker::instance()->track(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
+    QObject::connect(manager, &AppManager::quitting, manager, [] {
+        GaTracker::instance()->track(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
+    });
 
     QObject::connect(
         &app, &XApplication::instanceStarted, manager,
