@@ -1,21 +1,16 @@
 #include "effectmanager.h"
 
 #include "catalogueformat.h"
+#include "groupedcatalogue.h"
 
 #include <QRegularExpression>
 
 struct EffectManager::Private
 {
-    QString version;
-    QList<int> groupOrder;
-    QMap<int, EffectData::VoiceGroup> groups;
-    QMap<int, EffectData::VoiceEffect> effects;
+    Catalogue::GroupedCatalogue<EffectData::VoiceGroup, EffectData::VoiceEffect> c{
+        kHotGroup, kFavoriteGroup, kCustomGroup, kFirstCustomId, QStringLiteral("EFNL")};
     QList<EffectData::ParamLabel> labels;
     EffectData::VoiceEffect current;
-
-    Catalogue::FavoriteList favorites;
-    Catalogue::MarkerList newFavorites{QStringLiteral("EFNL")};
-    QMap<int, EffectData::VoiceEffect> custom;
     QString customPath;
     Catalogue::MarkerList newCustom{QStringLiteral("ECNL")};
     QString resourcesPath;
@@ -27,7 +22,7 @@ struct EffectManager::Private
     void writeCustom() const
     {
         QJsonArray array;
-        for (const EffectData::VoiceEffect& effect : custom)
+        for (const EffectData::VoiceEffect& effect : c.own)
             array.append(Catalogue::effectToJson(effect));
         Catalogue::writeJsonArray(customPath, array);
     }
@@ -44,7 +39,7 @@ EffectManager::EffectManager(QObject* parent) : QObject(parent), d(std::make_uni
     EffectData::registerMetaTypes();
     const Catalogue::Environment& environment = Catalogue::environment();
     d->resourcesPath = environment.resourcesPath;
-    d->favorites.setPath(environment.configPath + QStringLiteral("/Favorite.dat"));
+    d->c.favorites.setPath(environment.configPath + QStringLiteral("/Favorite.dat"));
     d->customPath = environment.configPath + QStringLiteral("/Custom.dat");
 }
 
@@ -55,17 +50,11 @@ bool EffectManager::loadCatalogue(const QString& path)
     QJsonObject root;
     if (!Catalogue::readObjectFile(path, &root))
         return false;
-    d->version = root.value(QLatin1String("version")).toString();
-    for (const QJsonValue& id : root.value(QLatin1String("groupSort")).toArray())
-        d->groupOrder.append(id.toInt());
-    for (const QJsonValue& value : root.value(QLatin1String("groups")).toArray()) {
-        const EffectData::VoiceGroup group = Catalogue::parseEffectGroup(value.toObject());
-        d->groups.insert(group.id, group);
-    }
+    d->c.readGroups(root, &Catalogue::parseEffectGroup);
     for (const QJsonValue& value : root.value(QLatin1String("effects")).toArray()) {
         const EffectData::VoiceEffect effect =
             Catalogue::parseEffect(value.toObject(), d->resourcesPath, false);
-        d->effects.insert(effect.id, effect);
+        d->c.items.insert(effect.id, effect);
     }
     return true;
 }
@@ -75,7 +64,7 @@ bool EffectManager::loadParamLabels(const QString& path)
     QJsonObject root;
     if (!Catalogue::readObjectFile(path, &root))
         return false;
-    d->version = root.value(QLatin1String("version")).toString();
+    d->c.version = root.value(QLatin1String("version")).toString();
     for (const QJsonValue& value : root.value(QLatin1String("settings")).toArray())
         d->labels.append(Catalogue::parseParamLabel(value.toObject()));
     return true;
@@ -83,76 +72,54 @@ bool EffectManager::loadParamLabels(const QString& path)
 
 void EffectManager::loadUserStores()
 {
-    if (d->groups.contains(kFavoriteGroup)) {
-        d->favorites.load();
-        d->groups[kFavoriteGroup].sort.append(d->favorites.ids());
+    if (d->c.groups.contains(kFavoriteGroup)) {
+        d->c.favorites.load();
+        d->c.groups[kFavoriteGroup].sort.append(d->c.favorites.ids());
         d->favoritesKnown = true;
     }
-    if (d->groups.contains(kCustomGroup)) {
+    if (d->c.groups.contains(kCustomGroup)) {
         d->customKnown = true;
         const QList<QJsonObject> objects = Catalogue::readObjectArrayFile(d->customPath);
         if (!objects.isEmpty()) {
             for (const QJsonObject& object : objects) {
                 const EffectData::VoiceEffect effect = Catalogue::parseEffect(object, d->resourcesPath, true);
-                d->custom.insert(effect.id, effect);
+                d->c.own.insert(effect.id, effect);
             }
-            d->groups[kCustomGroup].sort.append(d->custom.keys());
+            d->c.groups[kCustomGroup].sort.append(d->c.own.keys());
         }
     }
-    d->newFavorites.load();
+    d->c.newFavorites.load();
     d->newCustom.load();
 }
 
 QString EffectManager::version() const
 {
-    return d->version;
+    return d->c.version;
 }
 
 QMap<int, EffectData::VoiceGroup> EffectManager::groups() const
 {
-    return d->groups;
+    return d->c.groups;
 }
 
 QList<int> EffectManager::groupOrder() const
 {
-    return d->groupOrder;
+    return d->c.groupOrder;
 }
 
 QMap<int, EffectData::VoiceEffect> EffectManager::allEffects() const
 {
-    return d->effects;
+    return d->c.items;
 }
 
 QMap<int, EffectData::VoiceEffect> EffectManager::customEffects() const
 {
-    return d->custom;
+    return d->c.own;
 }
 
 QMap<int, EffectData::VoiceEffect> EffectManager::effectsOfGroup(int groupId) const
 {
-    QMap<int, EffectData::VoiceEffect> members;
-    if (d->effects.isEmpty())
-        return members;
-    switch (groupId) {
-    case kHotGroup:
-        for (const EffectData::VoiceEffect& effect : d->effects) {
-            if (effect.isHot)
-                members.insert(effect.id, effect);
-        }
-        break;
-    case kFavoriteGroup:
-        for (int id : d->favorites.ids())
-            members.insert(id, id >= kFirstCustomId ? d->custom.value(id) : d->effects.value(id));
-        break;
-    case kCustomGroup:
-        members = d->custom;
-        break;
-    default:
-        for (int id : d->groups.value(groupId).sort)
-            members.insert(id, d->effects.value(id));
-        break;
-    }
-    return members;
+    return d->c.members(groupId);
 }
 
 EffectData::VoiceEffect EffectManager::currentEffect() const
@@ -168,9 +135,9 @@ void EffectManager::setCurrentEffect(const EffectData::VoiceEffect& effect)
 void EffectManager::updateEffect(const EffectData::VoiceEffect& effect)
 {
     if (effect.groupId == kCustomGroup)
-        d->custom.insert(effect.id, effect);
+        d->c.own.insert(effect.id, effect);
     else
-        d->effects.insert(effect.id, effect);
+        d->c.items.insert(effect.id, effect);
 }
 
 QHash<int, QString> EffectManager::paramLabels(int type, int index) const
@@ -184,13 +151,13 @@ QHash<int, QString> EffectManager::paramLabels(int type, int index) const
 
 bool EffectManager::nameExists(const QString& name) const
 {
-    for (const EffectData::VoiceEffect& effect : d->effects) {
+    for (const EffectData::VoiceEffect& effect : d->c.items) {
         for (const QString& text : effect.languages) {
             if (text.compare(name, Qt::CaseInsensitive) == 0)
                 return true;
         }
     }
-    for (const EffectData::VoiceEffect& effect : d->custom) {
+    for (const EffectData::VoiceEffect& effect : d->c.own) {
         if (effect.name.compare(name, Qt::CaseInsensitive) == 0)
             return true;
     }
@@ -199,36 +166,31 @@ bool EffectManager::nameExists(const QString& name) const
 
 QList<int> EffectManager::favorites() const
 {
-    return d->favorites.ids();
+    return d->c.favorites.ids();
 }
 
 bool EffectManager::isFavorite(int id) const
 {
-    return d->favorites.contains(id);
+    return d->c.favorites.contains(id);
 }
 
 void EffectManager::addFavorite(int id)
 {
     d->favoritesKnown = true;
-    d->favorites.append(id);
-    d->groups[kFavoriteGroup].sort.append(id);
-    d->newFavorites.append(id);
+    d->c.addFavorite(id);
     emit updateGroup();
 }
 
 void EffectManager::removeFavorite(int id)
 {
-    if (!d->favorites.removeOne(id))
-        return;
-    d->groups[kFavoriteGroup].sort.removeOne(id);
-    d->newFavorites.removeOne(id);
-    emit updateGroup();
+    if (d->c.removeFavorite(id))
+        emit updateGroup();
 }
 
 void EffectManager::addCustomEffect(const EffectData::VoiceEffect& base, bool markNew)
 {
     EffectData::VoiceEffect effect = base;
-    effect.id = d->custom.isEmpty() ? kFirstCustomId : d->custom.lastKey() + 1;
+    effect.id = d->c.nextOwnId();
     effect.oId = base.oId >= 0 ? base.oId : base.id;
     effect.groupId = kCustomGroup;
     const Catalogue::Environment& environment = Catalogue::environment();
@@ -246,8 +208,8 @@ void EffectManager::addCustomEffect(const EffectData::VoiceEffect& base, bool ma
         }
     }
     d->customKnown = true;
-    d->custom.insert(effect.id, effect);
-    d->groups[kCustomGroup].sort.append(effect.id);
+    d->c.own.insert(effect.id, effect);
+    d->c.groups[kCustomGroup].sort.append(effect.id);
     d->writeCustom();
     if (markNew) {
         d->newCustom.append(effect.id);
@@ -257,9 +219,9 @@ void EffectManager::addCustomEffect(const EffectData::VoiceEffect& base, bool ma
 
 void EffectManager::deleteCustomEffect(int id)
 {
-    if (!d->custom.remove(id))
+    if (!d->c.own.remove(id))
         return;
-    d->groups[kCustomGroup].sort.removeOne(id);
+    d->c.groups[kCustomGroup].sort.removeOne(id);
     d->writeCustom();
     d->newCustom.removeOne(id);
     emit updateGroup();
@@ -272,7 +234,7 @@ QString EffectManager::uniqueCustomName(const QString& proposed) const
                             ? proposed
                             : proposed + QStringLiteral("-1");
     const auto taken = [this](const QString& name) {
-        for (const EffectData::VoiceEffect& effect : d->custom) {
+        for (const EffectData::VoiceEffect& effect : d->c.own) {
             if (effect.name.compare(name, Qt::CaseInsensitive) == 0)
                 return true;
         }
@@ -288,7 +250,7 @@ QString EffectManager::uniqueCustomName(const QString& proposed) const
 
 bool EffectManager::hasNewFavorites() const
 {
-    return !d->newFavorites.isEmpty();
+    return !d->c.newFavorites.isEmpty();
 }
 
 bool EffectManager::hasNewCustomEffects() const
@@ -298,7 +260,7 @@ bool EffectManager::hasNewCustomEffects() const
 
 void EffectManager::clearNewFavorites()
 {
-    d->newFavorites.clear();
+    d->c.newFavorites.clear();
     emit updateGroup();
 }
 
@@ -311,9 +273,9 @@ void EffectManager::clearNewCustomEffects()
 void EffectManager::saveAll()
 {
     if (d->favoritesKnown)
-        d->favorites.write();
+        d->c.favorites.write();
     if (d->customKnown)
         d->writeCustom();
-    d->newFavorites.write();
+    d->c.newFavorites.write();
     d->newCustom.write();
 }

@@ -1,20 +1,15 @@
 #include "soundmanager.h"
 
 #include "catalogueformat.h"
+#include "groupedcatalogue.h"
 
 #include <QFileInfo>
 
 struct SoundManager::Private
 {
-    QString version;
-    QList<int> groupOrder;
-    QMap<int, SoundData::SoundGroup> groups;
-    QMap<int, SoundData::SoundBoard> sounds;
+    Catalogue::GroupedCatalogue<SoundData::SoundGroup, SoundData::SoundBoard> c{
+        kHotGroup, kFavoriteGroup, kImportGroup, kFirstImportId, QStringLiteral("SFNL")};
     SoundData::SoundBoard current;
-
-    Catalogue::FavoriteList favorites;
-    Catalogue::MarkerList newFavorites{QStringLiteral("SFNL")};
-    QMap<int, SoundData::SoundBoard> imports;
     QString importsPath;
     Catalogue::MarkerList newImports{QStringLiteral("SINL")};
     QString resourcesPath;
@@ -22,7 +17,7 @@ struct SoundManager::Private
     void writeImports() const
     {
         QJsonArray array;
-        for (const SoundData::SoundBoard& sound : imports)
+        for (const SoundData::SoundBoard& sound : c.own)
             array.append(Catalogue::importedSoundToJson(sound));
         Catalogue::writeJsonArray(importsPath, array);
     }
@@ -39,7 +34,7 @@ SoundManager::SoundManager(QObject* parent) : QObject(parent), d(std::make_uniqu
     SoundData::registerMetaTypes();
     const Catalogue::Environment& environment = Catalogue::environment();
     d->resourcesPath = environment.resourcesPath;
-    d->favorites.setPath(environment.configPath + QStringLiteral("/SoundFavorite.dat"));
+    d->c.favorites.setPath(environment.configPath + QStringLiteral("/SoundFavorite.dat"));
     d->importsPath = environment.configPath + QStringLiteral("/SoundImport.dat");
 }
 
@@ -50,16 +45,10 @@ bool SoundManager::loadCatalogue(const QString& path)
     QJsonObject root;
     if (!Catalogue::readObjectFile(path, &root))
         return false;
-    d->version = root.value(QLatin1String("version")).toString();
-    for (const QJsonValue& id : root.value(QLatin1String("groupSort")).toArray())
-        d->groupOrder.append(id.toInt());
-    for (const QJsonValue& value : root.value(QLatin1String("groups")).toArray()) {
-        const SoundData::SoundGroup group = Catalogue::parseSoundGroup(value.toObject());
-        d->groups.insert(group.id, group);
-    }
+    d->c.readGroups(root, &Catalogue::parseSoundGroup);
     for (const QJsonValue& value : root.value(QLatin1String("sounds")).toArray()) {
         const SoundData::SoundBoard sound = Catalogue::parseSound(value.toObject(), d->resourcesPath);
-        d->sounds.insert(sound.id, sound);
+        d->c.items.insert(sound.id, sound);
     }
     return true;
 }
@@ -68,75 +57,53 @@ void SoundManager::loadUserStores()
 {
     // Unlike the effects' favourites, group 7 exists afterwards whether or not
     // the catalogue had it.
-    d->favorites.load();
-    SoundData::SoundGroup favorites = d->groups.value(kFavoriteGroup);
-    favorites.sort.append(d->favorites.ids());
-    d->groups.insert(kFavoriteGroup, favorites);
+    d->c.favorites.load();
+    SoundData::SoundGroup favorites = d->c.groups.value(kFavoriteGroup);
+    favorites.sort.append(d->c.favorites.ids());
+    d->c.groups.insert(kFavoriteGroup, favorites);
 
     const QList<QJsonObject> objects = Catalogue::readObjectArrayFile(d->importsPath);
     if (!objects.isEmpty()) {
         for (const QJsonObject& object : objects) {
             const SoundData::SoundBoard sound = Catalogue::parseImportedSound(object);
-            d->imports.insert(sound.id, sound);
+            d->c.own.insert(sound.id, sound);
         }
-        SoundData::SoundGroup imported = d->groups.value(kImportGroup);
-        imported.sort.append(d->imports.keys());
-        d->groups.insert(kImportGroup, imported);
+        SoundData::SoundGroup imported = d->c.groups.value(kImportGroup);
+        imported.sort.append(d->c.own.keys());
+        d->c.groups.insert(kImportGroup, imported);
     }
-    d->newFavorites.load();
+    d->c.newFavorites.load();
     d->newImports.load();
 }
 
 QString SoundManager::version() const
 {
-    return d->version;
+    return d->c.version;
 }
 
 QMap<int, SoundData::SoundGroup> SoundManager::groups() const
 {
-    return d->groups;
+    return d->c.groups;
 }
 
 QList<int> SoundManager::groupOrder() const
 {
-    return d->groupOrder;
+    return d->c.groupOrder;
 }
 
 QMap<int, SoundData::SoundBoard> SoundManager::allSounds() const
 {
-    return d->sounds;
+    return d->c.items;
 }
 
 QMap<int, SoundData::SoundBoard> SoundManager::importedSounds() const
 {
-    return d->imports;
+    return d->c.own;
 }
 
 QMap<int, SoundData::SoundBoard> SoundManager::soundsOfGroup(int groupId) const
 {
-    QMap<int, SoundData::SoundBoard> members;
-    if (d->sounds.isEmpty())
-        return members;
-    switch (groupId) {
-    case kHotGroup:
-        for (const SoundData::SoundBoard& sound : d->sounds) {
-            if (sound.isHot)
-                members.insert(sound.id, sound);
-        }
-        break;
-    case kFavoriteGroup:
-        for (int id : d->favorites.ids())
-            members.insert(id, id >= kFirstImportId ? d->imports.value(id) : d->sounds.value(id));
-        break;
-    case kImportGroup:
-        members = d->imports;
-        break;
-    default:
-        for (int id : d->groups.value(groupId).sort)
-            members.insert(id, d->sounds.value(id));
-        break;
-    }
-    return members;
+    return d->c.members(groupId);
 }
 
 SoundData::SoundBoard SoundManager::currentSound() const
@@ -151,44 +118,39 @@ void SoundManager::setCurrentSound(const SoundData::SoundBoard& sound)
 
 void SoundManager::updateSound(int id, const SoundData::SoundBoard& sound)
 {
-    d->sounds.insert(id, sound);
+    d->c.items.insert(id, sound);
 }
 
 QList<int> SoundManager::favorites() const
 {
-    return d->favorites.ids();
+    return d->c.favorites.ids();
 }
 
 bool SoundManager::isFavorite(int id) const
 {
-    return d->favorites.contains(id);
+    return d->c.favorites.contains(id);
 }
 
 void SoundManager::addFavorite(int id)
 {
-    d->favorites.append(id);
-    d->groups[kFavoriteGroup].sort.append(id);
-    d->newFavorites.append(id);
+    d->c.addFavorite(id);
     emit updateGroup();
 }
 
 void SoundManager::removeFavorite(int id)
 {
-    if (!d->favorites.removeOne(id))
-        return;
-    d->groups[kFavoriteGroup].sort.removeOne(id);
-    d->newFavorites.removeOne(id);
-    emit updateGroup();
+    if (d->c.removeFavorite(id))
+        emit updateGroup();
 }
 
 bool SoundManager::importSound(const QString& path, bool markNew)
 {
-    for (const SoundData::SoundBoard& sound : d->imports) {
+    for (const SoundData::SoundBoard& sound : d->c.own) {
         if (sound.path == path)
             return false;
     }
     SoundData::SoundBoard sound;
-    sound.id = d->imports.isEmpty() ? kFirstImportId : d->imports.lastKey() + 1;
+    sound.id = d->c.nextOwnId();
     sound.groupId = kImportGroup;
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
@@ -197,8 +159,8 @@ bool SoundManager::importSound(const QString& path, bool markNew)
     sound.path = path;
     sound.fileReady = QFileInfo::exists(path);
     sound.isImport = true;
-    d->imports.insert(sound.id, sound);
-    d->groups[kImportGroup].sort.append(sound.id);
+    d->c.own.insert(sound.id, sound);
+    d->c.groups[kImportGroup].sort.append(sound.id);
     d->writeImports();
     if (markNew) {
         d->newImports.append(sound.id);
@@ -209,8 +171,8 @@ bool SoundManager::importSound(const QString& path, bool markNew)
 
 void SoundManager::deleteImport(int id)
 {
-    d->imports.remove(id);
-    d->groups[kImportGroup].sort.removeOne(id);
+    d->c.own.remove(id);
+    d->c.groups[kImportGroup].sort.removeOne(id);
     d->writeImports();
     d->newImports.removeOne(id);
     emit updateGroup();
@@ -218,7 +180,7 @@ void SoundManager::deleteImport(int id)
 
 bool SoundManager::hasNewFavorites() const
 {
-    return !d->newFavorites.isEmpty();
+    return !d->c.newFavorites.isEmpty();
 }
 
 bool SoundManager::hasNewImports() const
@@ -228,7 +190,7 @@ bool SoundManager::hasNewImports() const
 
 void SoundManager::clearNewFavorites()
 {
-    d->newFavorites.clear();
+    d->c.newFavorites.clear();
     emit updateGroup();
 }
 

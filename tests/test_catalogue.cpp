@@ -6,6 +6,7 @@
 #include "cataloguesetup.h"
 #include "cutesettings.h"
 #include "effectmanager.h"
+#include "filetools.h"
 #include "manifest.h"
 #include "soundmanager.h"
 #include "zaudio/zaudio.h"
@@ -22,20 +23,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray idList(quint32 count, const QList<qint32>& ids)
 {

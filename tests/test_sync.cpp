@@ -2,6 +2,7 @@
 // serving a tree laid out by the manifest builder.
 
 #include "appmanager.h"
+#include "filetools.h"
 #include "httptestserver.h"
 #include "launchmanager.h"
 #include "manifest.h"
@@ -21,20 +22,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const char* const kManifestPath = "/ton-morph/tonmorph_resources_linux.json";
 
