@@ -30,6 +30,17 @@ QList<int> intsOf(const QJsonArray& array)
     return ints;
 }
 
+// A group of either catalogue: both have the same fields.
+template <typename Group> Group parseGroup(const QJsonObject& object)
+{
+    Group group;
+    group.id = object.value(QLatin1String("id")).toInt();
+    group.name = object.value(QLatin1String("name")).toString();
+    group.languages = parseLanguages(object.value(QLatin1String("languages")).toArray());
+    group.sort = intsOf(object.value(QLatin1String("sort")).toArray());
+    return group;
+}
+
 QString numberText(float value)
 {
     return QString::number(static_cast<double>(value), 'g', 6);
@@ -132,12 +143,7 @@ bool filesPresent(const QString& resourcesPath, const QStringList& files)
 
 EffectData::VoiceGroup parseEffectGroup(const QJsonObject& object)
 {
-    EffectData::VoiceGroup group;
-    group.id = object.value(QLatin1String("id")).toInt();
-    group.name = object.value(QLatin1String("name")).toString();
-    group.languages = parseLanguages(object.value(QLatin1String("languages")).toArray());
-    group.sort = intsOf(object.value(QLatin1String("sort")).toArray());
-    return group;
+    return parseGroup<EffectData::VoiceGroup>(object);
 }
 
 EffectData::VoiceEffect parseEffect(const QJsonObject& object, const QString& resourcesPath, bool custom)
@@ -209,12 +215,7 @@ EffectData::ParamLabel parseParamLabel(const QJsonObject& object)
 
 SoundData::SoundGroup parseSoundGroup(const QJsonObject& object)
 {
-    SoundData::SoundGroup group;
-    group.id = object.value(QLatin1String("id")).toInt();
-    group.name = object.value(QLatin1String("name")).toString();
-    group.languages = parseLanguages(object.value(QLatin1String("languages")).toArray());
-    group.sort = intsOf(object.value(QLatin1String("sort")).toArray());
-    return group;
+    return parseGroup<SoundData::SoundGroup>(object);
 }
 
 SoundData::SoundBoard parseSound(const QJsonObject& object, const QString& resourcesPath)
