@@ -3,15 +3,16 @@
 // and through two peers measured in the same run: PulseAudio's module-loopback
 // and a SoX pipeline with a pitch effect.
 //
-// Usage: zelvani-bench-latency [--cli PATH] [--sox PATH] [--quick] [--json]
-// Runs on the private sound server of scripts/pulse-env (bench/latency.sh starts
+// Usage: zelvani-bench-latency [--cli PATH] [--sox PATH] [--quick] [--summary FILE]
+// Runs on the private sound server of scripts/pulse-env (scripts/bench starts
 // one and installs the virtual cable there). A train of short clicks goes into
 // the "Microphone feed" sink; one client records, at the same time and in the
 // same way, the feed's monitor (when each click entered), the monitor of
 // "Speakers" and the cable's recording side. Each click is found in the
 // recordings by correlating energy envelopes, which a pitch shift leaves in
-// place. Prints a table and, last, the same figures as one JSON line; progress
-// goes to standard error.
+// place. Then, for each subject, how long from its launch until the
+// microphone's sound first reaches each output. Prints Markdown; progress goes
+// to standard error.
 
 #include "benchsupport.h"
 
@@ -39,6 +40,12 @@
 namespace {
 
 using benchsupport::Clock;
+using benchsupport::endProcess;
+using benchsupport::percentile;
+using benchsupport::Process;
+using benchsupport::readAll;
+using benchsupport::spawnProgram;
+using benchsupport::stillRunning;
 
 constexpr const char* kMe = "zelvani-bench-latency";
 constexpr int kRate = 48000;
@@ -90,16 +97,6 @@ void onSignal(int)
 void progress(const std::string& text)
 {
     std::fprintf(stderr, "%s: %s\n", kMe, text.c_str());
-}
-
-std::string lastLine(const std::string& text)
-{
-    std::string line, last;
-    std::istringstream lines(text);
-    while (std::getline(lines, line))
-        if (line.find_first_not_of(" \t\r") != std::string::npos)
-            last = line;
-    return last;
 }
 
 // ------------------------------------------------------------ sound server
@@ -680,122 +677,6 @@ struct PathResult
     int sent = 0;
 };
 
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return NAN;
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(p * double(values.size())));
-    return values[std::min(values.size() - 1, rank > 0 ? rank - 1 : 0)];
-}
-
-// ------------------------------------------------------------ subjects
-
-struct Process
-{
-    pid_t pid = -1;
-    int log = -1; // its output, in an unlinked temporary file
-};
-
-std::vector<pid_t> gChildren; // ended on interruption
-
-std::string readAll(int fd)
-{
-    std::string text;
-    char buffer[4096];
-    ssize_t got = 0;
-    for (off_t at = 0; (got = pread(fd, buffer, sizeof buffer, at)) > 0; at += got)
-        text.append(buffer, std::size_t(got));
-    return text;
-}
-
-// Starts a program with its output in a log file; false with a reason when it
-// cannot run.
-bool spawnProgram(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnvironment,
-                  Process* process, std::string* error)
-{
-    char logName[] = "/tmp/zelvani-bench-latency.XXXXXX";
-    process->log = mkostemp(logName, O_CLOEXEC);
-    if (process->log < 0) {
-        *error = std::string("cannot create a log file: ") + std::strerror(errno);
-        return false;
-    }
-    unlink(logName);
-    std::vector<std::string> environment;
-    for (char** v = environ; *v; ++v)
-        environment.emplace_back(*v);
-    for (const std::string& extra : extraEnvironment)
-        environment.push_back(extra);
-    std::vector<char*> argv, envp;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    for (const std::string& variable : environment)
-        envp.push_back(const_cast<char*>(variable.c_str()));
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, process->log, 1);
-    posix_spawn_file_actions_adddup2(&actions, process->log, 2);
-    const int spawned = posix_spawnp(&process->pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        *error = "cannot run " + arguments[0] + ": " + std::strerror(spawned);
-        close(process->log);
-        process->log = -1;
-        process->pid = -1;
-        return false;
-    }
-    gChildren.push_back(process->pid);
-    return true;
-}
-
-// True while the program runs; else its output's last line and exit status
-// go to *why (and *output gets the whole output).
-bool stillRunning(Process* process, std::string* why, std::string* output)
-{
-    if (process->pid <= 0) {
-        *why = "not started";
-        return false;
-    }
-    int status = 0;
-    const pid_t done = waitpid(process->pid, &status, WNOHANG);
-    if (done == 0)
-        return true;
-    *output = readAll(process->log);
-    std::string line = lastLine(*output);
-    std::string how = WIFEXITED(status) ? "exit code " + std::to_string(WEXITSTATUS(status))
-                                        : "signal " + std::to_string(WTERMSIG(status));
-    *why = how + (line.empty() ? "" : ": " + line);
-    gChildren.erase(std::remove(gChildren.begin(), gChildren.end(), process->pid), gChildren.end());
-    process->pid = -1;
-    return false;
-}
-
-// SIGTERM, then SIGKILL after 3 s.
-void endProcess(Process* process)
-{
-    if (process->pid > 0) {
-        kill(process->pid, SIGTERM);
-        int status = 0;
-        const double deadline = now() + 3.0;
-        while (waitpid(process->pid, &status, WNOHANG) == 0) {
-            if (now() > deadline) {
-                kill(process->pid, SIGKILL);
-                waitpid(process->pid, &status, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        gChildren.erase(std::remove(gChildren.begin(), gChildren.end(), process->pid), gChildren.end());
-        process->pid = -1;
-    }
-    if (process->log >= 0)
-        close(process->log);
-    process->log = -1;
-}
-
 // ------------------------------------------------------------ measuring
 
 struct Paths
@@ -811,8 +692,7 @@ struct Measurement
 
 void interruptedExit()
 {
-    for (pid_t pid : gChildren)
-        kill(pid, SIGTERM);
+    benchsupport::terminateChildren();
     std::fprintf(stderr, "%s: interrupted\n", kMe);
     std::exit(130);
 }
@@ -937,6 +817,76 @@ Measurement measure(Server& server, Recorders& recorders, int clicks,
     return result;
 }
 
+// Start-up: a steady tone plays into the microphone, the subject starts, and
+// the first sound on each output tells when its first processed block arrived.
+constexpr double kStartupWait = 4.0; // how long a subject has to make a sound
+constexpr float kSoundFloor = 1e-3f; // the null sinks carry exact zeros otherwise
+
+struct Startup
+{
+    double speakers = NAN, cable = NAN; // ms from the launch
+    std::string note;                   // why not measured
+};
+
+std::vector<float> steadyTone(double seconds)
+{
+    std::vector<float> tone(static_cast<std::size_t>(seconds * kRate));
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = static_cast<float>(0.3 * std::sin(2.0 * kPi * 440.0 * double(i) / kRate));
+    return tone;
+}
+
+// Milliseconds from `launch` to the first sound in the recording; NaN when
+// there is none, negative when sound was there before the launch.
+double firstSound(const Snapshot& recording, double launch)
+{
+    for (std::size_t i = 0; i < recording.samples.size(); ++i)
+        if (std::fabs(recording.samples[i]) > kSoundFloor)
+            return 1000.0 * (recording.origin + double(i) / kRate - launch);
+    return NAN;
+}
+
+Startup measureStartup(Server& server, Recorders& recorders, const std::function<std::string()>& start)
+{
+    Startup result;
+    Player player(steadyTone(kWarmUp + kStartupWait + 2.0));
+    {
+        Server::Locker lock(server.loop());
+        if (!player.start(server.context()))
+            fail("cannot play into " + std::string(kFeedSink) + ": " + server.lastError());
+        for (Recorder* recorder : recorders.all())
+            recorder->restart();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(int(1000 * kWarmUp)));
+    const double launch = now();
+    result.note = start();
+    while (result.note.empty() && now() < launch + kStartupWait) {
+        if (gInterrupted)
+            interruptedExit();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    Snapshot speakers, cable;
+    {
+        Server::Locker lock(server.loop());
+        player.stop();
+        speakers = recorders.speakers.snapshot();
+        if (recorders.cable)
+            cable = recorders.cable->snapshot();
+    }
+    if (!result.note.empty())
+        return result;
+    result.speakers = firstSound(speakers, launch);
+    if (recorders.cable)
+        result.cable = firstSound(cable, launch);
+    if (result.speakers < 0 || result.cable < 0) {
+        result.note = "sound before the launch";
+        result.speakers = result.cable = NAN;
+    } else if (!std::isfinite(result.speakers)) {
+        result.note = "no sound within " + std::to_string(int(kStartupWait)) + " s";
+    }
+    return result;
+}
+
 // Starts a program and lets it settle; empty on success, else why not.
 std::string startAndSettle(const std::vector<std::string>& arguments,
                            const std::vector<std::string>& environment, Process* process, std::string* output)
@@ -1019,33 +969,27 @@ struct Stages
             {"cable recording side (one fragment)", nan, cableSource},
         };
         double sum[2] = {0.0, 0.0};
-        std::printf("\nwhere our latency goes, in ms (means)              speakers      cable\n");
-        auto cell = [](double v) {
-            if (std::isfinite(v))
-                std::printf(" %10.1f", v);
-            else
-                std::printf(" %10s", "");
+        std::printf(
+            "\n### Where our latency goes (means, ms)\n\n| stage | speakers | cable |\n|---|---:|---:|\n");
+        auto row = [](const char* what, double speakers, double cable) {
+            auto cell = [](double v) {
+                char text[32] = "";
+                if (std::isfinite(v))
+                    std::snprintf(text, sizeof text, "%.1f", v);
+                return std::string(text);
+            };
+            std::printf("| %s | %s | %s |\n", what, cell(speakers).c_str(), cell(cable).c_str());
         };
         for (const Line& line : lines) {
-            std::printf("  %-46s", line.what);
-            cell(line.speakers);
-            cell(line.cable);
-            std::printf("\n");
+            row(line.what, line.speakers, line.cable);
             if (std::isfinite(line.speakers))
                 sum[0] += line.speakers;
             if (std::isfinite(line.cable))
                 sum[1] += line.cable;
         }
-        std::printf("  %-46s", "sum");
-        cell(sum[0]);
-        cell(sum[1]);
-        std::printf("\n  %-46s", "measured (median)");
-        cell(speakersMeasured);
-        cell(cableMeasured);
-        std::printf("\n  %-46s", "rest (mixer blocks, scheduling)");
-        cell(speakersMeasured - sum[0]);
-        cell(cableMeasured - sum[1]);
-        std::printf("\n");
+        row("sum", sum[0], sum[1]);
+        row("measured (median)", speakersMeasured, cableMeasured);
+        row("rest (mixer blocks, scheduling)", speakersMeasured - sum[0], cableMeasured - sum[1]);
     }
 };
 
@@ -1055,29 +999,8 @@ struct Row
     std::string path; // "speakers" or "cable"
     bool ours = false;
     PathResult result;
+    double startupMs = NAN; // launch to the first sound on this path
 };
-
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        if (static_cast<unsigned char>(c) < 0x20)
-            continue;
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string jsonNumber(double value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
-}
 
 bool soxHasPulse(const std::string& sox)
 {
@@ -1100,8 +1023,9 @@ int main(int argc, char** argv)
 {
     std::string cli = "zelvani-cli";
     std::string sox = "sox";
-    int clicks = 40;
+    int clicks = 20;
     bool quick = false;
+    benchsupport::Summary summary;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--cli" && i + 1 < argc)
@@ -1110,10 +1034,10 @@ int main(int argc, char** argv)
             sox = argv[++i];
         else if (argument == "--quick")
             quick = true;
-        else if (argument == "--json")
-            ; // the JSON line is always printed last
+        else if (argument == "--summary" && i + 1 < argc)
+            summary.open(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: %s [--cli PATH] [--sox PATH] [--quick] [--json]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--cli PATH] [--sox PATH] [--quick] [--summary FILE]\n", argv[0]);
             return 2;
         }
     }
@@ -1133,7 +1057,7 @@ int main(int argc, char** argv)
     std::string error;
     if (!server.connect(&error))
         fail("no sound server answers (" + error +
-             "); run bench/latency.sh, which starts a private one, or start one with "
+             "); run scripts/bench, which starts a private one, or start one with "
              "eval \"$(scripts/pulse-env start DIR)\"");
 
     // Only the private test server has these; the user's own is never played into.
@@ -1141,7 +1065,7 @@ int main(int argc, char** argv)
     if (findByName(sinks, kFeedSink).empty() || findByName(sinks, kSpeakers).empty() ||
         findByName(sources, kMicrophone).empty())
         fail("this server lacks the test devices (sinks microphone_feed and speakers, source microphone); "
-             "run bench/latency.sh, which starts a private server with them");
+             "run scripts/bench, which starts a private server with them");
     Paths paths;
     paths.cableSink = findByDescription(sinks, kCableInput);
     paths.cableSource = findByDescription(sources, kCableOutput);
@@ -1156,182 +1080,212 @@ int main(int argc, char** argv)
     const double runSeconds = kSettle + kWarmUp + kLead + clicks * kSpacing + kSearchTo + 10.0;
 
     std::vector<Row> rows;
-    auto record = [&](const std::string& subject, bool ours, const Measurement& m,
-                      const std::string& failure) {
-        Row speakersRow{subject, "speakers", ours, m.speakers};
-        Row cableRow{subject, "cable", ours, m.cable};
-        if (!failure.empty()) {
-            speakersRow.result.note = cableRow.result.note = failure;
-        } else if (paths.cableSource.empty()) {
-            cableRow.result.note = "no cable";
-        }
-        rows.push_back(speakersRow);
-        rows.push_back(cableRow);
+    Stages stages;
+    Process ourProcess;
+
+    // Each subject starts (settling first when asked), is measured, stops.
+    struct Subject
+    {
+        std::string name;
+        bool ours = false;
+        std::function<std::string(bool settle)> start; // empty, or why it did not start
+        std::function<void()> stop;
     };
+    std::vector<Subject> subjects;
 
     // 1. The live engine, through no effect, to the default output and the cable.
-    Stages stages;
-    {
-        progress("ours: zelvani-cli live, " + std::to_string(clicks) + " clicks");
-        Process process;
-        std::string failure;
-        const Measurement m = measure(
-            server, recorders, clicks,
-            [&] {
-                std::string output;
-                const std::string why =
-                    startAndSettle({cli, "live", "--seconds", std::to_string(int(std::ceil(runSeconds)))},
-                                   {"ZELVANI_LIVE_STAGES=1"}, &process, &output);
-                if (why.empty())
-                    return why;
-                if (output.find("not available") != std::string::npos)
-                    return std::string("not available");
-                return "failed to start: " + why;
-            },
-            &failure);
-        std::string why, output;
-        if (failure.empty() && !stillRunning(&process, &why, &output))
-            progress("ours: zelvani-cli live ended before the clicks did (" + why + ")");
-        if (failure.empty() && process.pid > 0) {
-            stages.measured = true;
-            stages.captureServer = server.streamLatency(kOurCapture, kMicrophone, false);
-            stages.speakersServer = server.streamLatency(kOurOutput, kSpeakers, true);
-            if (!paths.cableSink.empty())
-                stages.cableServer = server.streamLatency(kOurOutput, paths.cableSink, true);
-            stages.parse(readAll(process.log));
-            stages.speakersMeasured = percentile(m.speakers.latencies, 0.5);
-            stages.cableMeasured = percentile(m.cable.latencies, 0.5);
-        }
-        endProcess(&process);
-        // The live engine may make the cable the default source; the peers name their devices anyway.
-        server.setDefaults(defaults);
-        if (!failure.empty())
-            progress("ours: " + failure);
-        record("ours", true, m, failure);
-    }
+    subjects.push_back({"ours", true,
+                        [&](bool settle) {
+                            const std::vector<std::string> arguments{
+                                cli, "live", "--seconds", std::to_string(int(std::ceil(runSeconds)))};
+                            std::string why, output;
+                            if (!settle)
+                                return spawnProgram(arguments, {}, &ourProcess, &why) ? std::string() : why;
+                            why = startAndSettle(arguments, {"ZELVANI_LIVE_STAGES=1"}, &ourProcess, &output);
+                            if (why.empty())
+                                return why;
+                            if (output.find("not available") != std::string::npos)
+                                return std::string("not available");
+                            return "failed to start: " + why;
+                        },
+                        [&] {
+                            endProcess(&ourProcess);
+                            // The live engine may make the cable the default source; the peers name their
+                            // devices anyway.
+                            server.setDefaults(defaults);
+                        }});
 
     // 2. PulseAudio's module-loopback, one to the speakers and one to the cable.
-    {
-        progress("module-loopback: latency_msec=20, " + std::to_string(clicks) + " clicks");
-        std::vector<uint32_t> modules;
-        std::string failure;
-        const Measurement m = measure(
-            server, recorders, clicks,
-            [&] {
-                std::vector<std::string> targets{kSpeakers};
-                if (!paths.cableSink.empty())
-                    targets.push_back(paths.cableSink);
-                for (const std::string& sink : targets) {
-                    const std::string arguments =
-                        std::string("source=") + kMicrophone + " sink=" + sink + " latency_msec=20";
-                    const uint32_t index = server.loadModule("module-loopback", arguments);
-                    if (index == PA_INVALID_INDEX)
-                        return "failed to start: module-loopback " + arguments + ": " + server.lastError();
-                    modules.push_back(index);
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(int(1000 * kSettle)));
-                return std::string();
-            },
-            &failure);
-        for (uint32_t index : modules)
-            server.unloadModule(index);
-        if (!failure.empty())
-            progress("module-loopback: " + failure);
-        record("module-loopback", false, m, failure);
-    }
+    std::vector<uint32_t> modules;
+    subjects.push_back({"module-loopback", false,
+                        [&](bool settle) {
+                            std::vector<std::string> targets{kSpeakers};
+                            if (!paths.cableSink.empty())
+                                targets.push_back(paths.cableSink);
+                            for (const std::string& sink : targets) {
+                                const std::string arguments = std::string("source=") + kMicrophone +
+                                                              " sink=" + sink + " latency_msec=20";
+                                const uint32_t index = server.loadModule("module-loopback", arguments);
+                                if (index == PA_INVALID_INDEX)
+                                    return "failed to start: module-loopback " + arguments + ": " +
+                                           server.lastError();
+                                modules.push_back(index);
+                            }
+                            if (settle)
+                                std::this_thread::sleep_for(std::chrono::milliseconds(int(1000 * kSettle)));
+                            return std::string();
+                        },
+                        [&] {
+                            for (uint32_t index : modules)
+                                server.unloadModule(index);
+                            modules.clear();
+                        }});
 
     // 3. SoX shifting the pitch by 300 cents, one pipeline per output.
-    {
-        progress("sox pitch 300: " + std::to_string(clicks) + " clicks");
-        Process toSpeakers, toCable;
+    Process toSpeakers, toCable;
+    subjects.push_back(
+        {"sox pitch 300", false,
+         [&](bool settle) {
+             if (!soxHasPulse(sox))
+                 return "failed to start: " + sox +
+                        " is missing or lacks its pulseaudio driver (scripts/install-deps installs sox and "
+                        "libsox-fmt-pulse)";
+             auto pipeline = [&](const std::string& sink) -> std::vector<std::string> {
+                 return {sox,         "--buffer", "512",        "-q", "-t",    "pulseaudio",
+                         kMicrophone, "-t",       "pulseaudio", sink, "pitch", "300"};
+             };
+             const std::vector<std::string> environment{"PULSE_LATENCY_MSEC=20"};
+             std::string why, output;
+             if (!settle) {
+                 // Both at once, as one program would start both paths.
+                 if (!spawnProgram(pipeline(kSpeakers), environment, &toSpeakers, &why) ||
+                     (!paths.cableSink.empty() &&
+                      !spawnProgram(pipeline(paths.cableSink), environment, &toCable, &why)))
+                     return "failed to start: " + why;
+                 return std::string();
+             }
+             // One after the other: both starting at once load the machine, and what
+             // piles up in a pipeline while it starts stays as latency.
+             why = startAndSettle(pipeline(kSpeakers), environment, &toSpeakers, &output);
+             if (!why.empty())
+                 return "failed to start: sox " + why;
+             if (!paths.cableSink.empty()) {
+                 why = startAndSettle(pipeline(paths.cableSink), environment, &toCable, &output);
+                 if (!why.empty())
+                     return "failed to start: sox to the cable " + why;
+                 if (!stillRunning(&toSpeakers, &why, &output))
+                     return "failed to start: sox to the speakers ended (" + why + ")";
+             }
+             return std::string();
+         },
+         [&] {
+             endProcess(&toSpeakers);
+             endProcess(&toCable);
+         }});
+
+    for (const Subject& subject : subjects) {
+        progress(subject.name + ": start-up");
+        const Startup startup = measureStartup(server, recorders, [&] { return subject.start(false); });
+        subject.stop();
+        if (!startup.note.empty())
+            progress(subject.name + ": start-up: " + startup.note);
+
+        progress(subject.name + ": " + std::to_string(clicks) + " clicks");
         std::string failure;
         const Measurement m = measure(
-            server, recorders, clicks,
-            [&] {
-                if (!soxHasPulse(sox))
-                    return "failed to start: " + sox +
-                           " is missing or lacks its pulseaudio driver (scripts/install-deps installs sox "
-                           "and "
-                           "libsox-fmt-pulse)";
-                auto pipeline = [&](const std::string& sink) -> std::vector<std::string> {
-                    return {sox,         "--buffer", "512",        "-q", "-t",    "pulseaudio",
-                            kMicrophone, "-t",       "pulseaudio", sink, "pitch", "300"};
-                };
-                // One after the other: both starting at once load the machine, and what
-                // piles up in a pipeline while it starts stays as latency.
-                const std::vector<std::string> environment{"PULSE_LATENCY_MSEC=20"};
-                std::string output;
-                std::string why = startAndSettle(pipeline(kSpeakers), environment, &toSpeakers, &output);
-                if (!why.empty())
-                    return "failed to start: sox " + why;
-                if (!paths.cableSink.empty()) {
-                    why = startAndSettle(pipeline(paths.cableSink), environment, &toCable, &output);
-                    if (!why.empty())
-                        return "failed to start: sox to the cable " + why;
-                    if (!stillRunning(&toSpeakers, &why, &output))
-                        return "failed to start: sox to the speakers ended (" + why + ")";
-                }
-                return std::string();
-            },
-            &failure);
-        endProcess(&toSpeakers);
-        endProcess(&toCable);
+            server, recorders, clicks, [&] { return subject.start(true); }, &failure);
+        if (subject.ours && failure.empty()) {
+            std::string why, output;
+            if (!stillRunning(&ourProcess, &why, &output))
+                progress("ours: zelvani-cli live ended before the clicks did (" + why + ")");
+            if (ourProcess.pid > 0) {
+                stages.measured = true;
+                stages.captureServer = server.streamLatency(kOurCapture, kMicrophone, false);
+                stages.speakersServer = server.streamLatency(kOurOutput, kSpeakers, true);
+                if (!paths.cableSink.empty())
+                    stages.cableServer = server.streamLatency(kOurOutput, paths.cableSink, true);
+                stages.parse(readAll(ourProcess.log));
+                stages.speakersMeasured = percentile(m.speakers.latencies, 0.5);
+                stages.cableMeasured = percentile(m.cable.latencies, 0.5);
+            }
+        }
+        subject.stop();
         if (!failure.empty())
-            progress("sox: " + failure);
-        record("sox pitch 300", false, m, failure);
-    }
+            progress(subject.name + ": " + failure);
 
+        Row speakersRow{subject.name, "speakers", subject.ours, m.speakers, startup.speakers};
+        Row cableRow{subject.name, "cable", subject.ours, m.cable, startup.cable};
+        if (!failure.empty())
+            speakersRow.result.note = cableRow.result.note = failure;
+        else if (paths.cableSource.empty())
+            cableRow.result.note = "no cable";
+        rows.push_back(speakersRow);
+        rows.push_back(cableRow);
+    }
     recorders.stop(server);
 
-    // The table, then the JSON line.
-    auto ourMedian = [&](const std::string& path) {
+    // The report, in Markdown.
+    auto ours = [&](const std::string& path) -> const Row* {
         for (const Row& row : rows)
-            if (row.ours && row.path == path && !row.result.latencies.empty())
-                return benchsupport::median(row.result.latencies);
-        return double(NAN);
+            if (row.ours && row.path == path)
+                return &row;
+        return nullptr;
     };
-    std::printf("Latency from the microphone, %d clicks every %.0f ms, recorded with %.0f ms fragments\n",
-                clicks, kSpacing * 1000, kRecordLatency * 1000);
-    std::printf("%s, %s\n\n", benchsupport::cpuModel().c_str(), benchsupport::today().c_str());
-    std::printf("%-17s %-9s %10s %10s %8s %10s\n", "subject", "path", "median ms", "p90 ms", "found",
-                "ours/peer");
-    std::string json = "{\"benchmark\":\"latency\",\"clicks\":" + std::to_string(clicks) + ",\"results\":[";
-    bool first = true;
+    auto cell = [](double v, const char* format = "%.1f") {
+        if (!std::isfinite(v))
+            return std::string("–");
+        char text[32];
+        std::snprintf(text, sizeof text, format, v);
+        return std::string(text);
+    };
+    auto medianOf = [](const Row& row) {
+        return row.result.latencies.empty() ? double(NAN) : benchsupport::median(row.result.latencies);
+    };
+    std::printf("# Latency and start-up benchmark\n\n");
+    std::printf("## Latency from the microphone: %d clicks every %.0f ms\n\n", clicks, kSpacing * 1000);
+    std::printf("- %s, %s; recorded with %.0f ms fragments\n\n", benchsupport::cpuModel().c_str(),
+                benchsupport::today().c_str(), kRecordLatency * 1000);
+    std::printf("| subject | path | median ms | p95 ms | clicks found | ours ÷ peer (median) |\n"
+                "|---|---|---:|---:|---:|---:|\n");
     for (const Row& row : rows) {
         const PathResult& r = row.result;
-        const double median = r.latencies.empty() ? NAN : benchsupport::median(r.latencies);
-        const double p90 = percentile(r.latencies, 0.9);
-        const double ours = ourMedian(row.path);
-        const double ratio =
-            !row.ours && std::isfinite(ours) && std::isfinite(median) && median > 0 ? ours / median : NAN;
-        std::printf("%-17s %-9s ", row.subject.c_str(), row.path.c_str());
         if (!r.note.empty()) {
-            std::printf("%s\n", r.note.c_str());
-        } else {
-            const std::string found = std::to_string(r.latencies.size()) + "/" + std::to_string(r.sent);
-            if (std::isfinite(median))
-                std::printf("%10.1f %10.1f %8s", median, p90, found.c_str());
-            else
-                std::printf("%10s %10s %8s", "-", "-", found.c_str());
-            if (std::isfinite(ratio))
-                std::printf(" %10.2f", ratio);
-            std::printf("\n");
-        }
-        json += std::string(first ? "" : ",") + "{\"subject\":" + jsonString(row.subject) +
-                ",\"path\":" + jsonString(row.path);
-        first = false;
-        if (!r.note.empty()) {
-            json += ",\"available\":false,\"note\":" + jsonString(r.note) + "}";
+            std::printf("| %s | %s | %s | | | |\n", row.subject.c_str(), row.path.c_str(), r.note.c_str());
             continue;
         }
-        json += ",\"available\":true,\"median_ms\":" + jsonNumber(median) + ",\"p90_ms\":" + jsonNumber(p90) +
-                ",\"found\":" + std::to_string(r.latencies.size()) + ",\"sent\":" + std::to_string(r.sent) +
-                (row.ours ? "" : ",\"ours_over_peer\":" + jsonNumber(ratio)) + "}";
+        const Row* mine = ours(row.path);
+        const double median = medianOf(row);
+        const double ratio = !row.ours && mine && median > 0 ? medianOf(*mine) / median : NAN;
+        std::printf("| %s | %s | %s | %s | %zu/%d | %s |\n", row.subject.c_str(), row.path.c_str(),
+                    cell(median).c_str(), cell(percentile(r.latencies, 0.95)).c_str(), r.latencies.size(),
+                    r.sent, row.ours ? "" : cell(ratio, "%.2f").c_str());
+        if (!row.ours && mine)
+            summary.add("Latency microphone → " + row.path + " (median of " + std::to_string(clicks) +
+                            " clicks)",
+                        medianOf(*mine), row.subject, median, "ms", true);
     }
-    json += "]}";
-    std::printf("\nmedian and p90 over the clicks found; ours/peer = our median / the peer's, same path\n");
+    std::printf("\nThe peers run between the same devices: module-loopback with latency_msec=20, and sox "
+                "(pitch 300, PULSE_LATENCY_MSEC=20, one pipeline per output).\n");
     if (stages.measured)
         stages.print();
-    std::printf("%s\n", json.c_str());
+
+    std::printf(
+        "\n## Start-up: from launch to the microphone's sound at each output\n\n"
+        "A steady tone plays into the microphone; the time runs from starting the program (loading the "
+        "modules for module-loopback) until its sound first appears on the output.\n\n"
+        "| subject | speakers ms | cable ms | ours ÷ peer (speakers) |\n|---|---:|---:|---:|\n");
+    for (std::size_t i = 0; i + 1 < rows.size(); i += 2) {
+        const Row& speakers = rows[i];
+        const Row& cable = rows[i + 1];
+        const Row* mine = ours("speakers");
+        const double ratio =
+            !speakers.ours && mine && speakers.startupMs > 0 ? mine->startupMs / speakers.startupMs : NAN;
+        std::printf("| %s | %s | %s | %s |\n", speakers.subject.c_str(),
+                    cell(speakers.startupMs, "%.0f").c_str(), cell(cable.startupMs, "%.0f").c_str(),
+                    speakers.ours ? "" : cell(ratio, "%.2f").c_str());
+        if (!speakers.ours && mine)
+            summary.add("Start-up of `live`: launch to first processed sound at the speakers",
+                        mine->startupMs, speakers.subject, speakers.startupMs, "ms", true, 0);
+    }
     return 0;
 }
