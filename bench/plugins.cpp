@@ -1,7 +1,8 @@
 // Cost of our VST 2 plug-ins per 10 ms stereo block at 48000 Hz, through the
 // program's own host, beside Debian's ZamGate and ZamComp measured in the
 // same run.
-//   zelvani-bench-plugins --plugins DIR [--peers DIR] [--quick]
+//   zelvani-bench-plugins --plugins DIR [--peers DIR] [--quick] [--summary FILE]
+// Prints Markdown.
 
 #include "benchsupport.h"
 #include "vstplugin.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv)
     QString pluginsDir;
     QString peersDir = QStringLiteral("/usr/lib/vst");
     int blocks = 3000;
+    benchsupport::Summary summary;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--plugins" && i + 1 < argc)
@@ -94,8 +96,11 @@ int main(int argc, char** argv)
             peersDir = QString::fromLocal8Bit(argv[++i]);
         else if (argument == "--quick")
             blocks = 300;
+        else if (argument == "--summary" && i + 1 < argc)
+            summary.open(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: %s --plugins DIR [--peers DIR] [--quick]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s --plugins DIR [--peers DIR] [--quick] [--summary FILE]\n",
+                         argv[0]);
             return 2;
         }
     }
@@ -128,20 +133,29 @@ int main(int argc, char** argv)
     if (peers)
         peerCost /= peers;
 
-    std::printf("Plug-in cost per 10 ms stereo block (480 frames at 48000 Hz), %d blocks each\n", blocks);
-    std::printf("%s, %s\n\n", benchsupport::cpuModel().c_str(), benchsupport::today().c_str());
-    std::printf("%-16s %12s %12s %10s %10s %14s\n", "plug-in", "median us", "p99 us", "% of RT", "latency",
-                peers ? "x peer mean" : "");
+    std::printf("# Plug-in benchmark\n\n");
+    std::printf("## Plug-in cost per 10 ms stereo block (480 frames at 48000 Hz), %d blocks each\n\n",
+                blocks);
+    std::printf("- %s, %s\n\n", benchsupport::cpuModel().c_str(), benchsupport::today().c_str());
+    std::printf("| plug-in | median µs | p99 µs | %% of real time | latency (frames) | ÷ peer mean |\n"
+                "|---|---:|---:|---:|---:|---:|\n");
+    double ourCost = 0;
+    int ours = 0;
     for (const Result& r : results) {
-        std::printf("%-16s %12.1f %12.1f %9.2f%% %7d fr",
-                    qPrintable(r.name + (r.peer ? QStringLiteral(" *") : QString())), r.medianUs, r.p99Us,
-                    r.medianUs / 100.0, r.latency);
-        if (peers)
-            std::printf(" %13.2f", r.medianUs / peerCost);
-        std::printf("\n");
+        std::printf("| %s | %.1f | %.1f | %.2f %% | %d | %s |\n",
+                    qPrintable(r.name + (r.peer ? QStringLiteral(" (peer)") : QString())), r.medianUs,
+                    r.p99Us, r.medianUs / 100.0, r.latency,
+                    peers ? qPrintable(QString::number(r.medianUs / peerCost, 'f', 2)) : "");
+        if (!r.peer) {
+            ourCost += r.medianUs;
+            ++ours;
+        }
     }
     if (peers)
-        std::printf(
-            "\n* peer (Debian's zam-plugins); \"x peer mean\" = median cost / mean median of the peers\n");
+        std::printf("\nPeers: Debian's zam-plugins. *÷ peer mean* = the median cost / the mean of the peers' "
+                    "medians.\n");
+    if (ours)
+        summary.add("VST plug-ins: mean median cost of our " + std::to_string(ours) + " per 10 ms block",
+                    ourCost / ours, "ZamGate and ZamComp (mean)", peers ? peerCost : NAN, "µs", true);
     return 0;
 }

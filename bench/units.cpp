@@ -3,7 +3,7 @@
 // zelvani-cli against sox and rubberband in the same run, with the pitch
 // shifters' accuracy and cleanliness measured on their outputs.
 //
-// Usage: zelvani-bench-units [--quick] [--cli PATH] [--sox PATH] [--rubberband PATH]
+// Usage: zelvani-bench-units [--quick] [--cli PATH] [--sox PATH] [--rubberband PATH] [--summary FILE]
 // Prints a Markdown report on standard output; progress goes to standard error.
 
 #include "benchsupport.h"
@@ -308,6 +308,7 @@ double timeRuns(const std::vector<std::string>& arguments, int runs)
 int main(int argc, char** argv)
 {
     Settings settings;
+    Summary summary;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--quick") {
@@ -320,12 +321,15 @@ int main(int argc, char** argv)
             (argument == "--cli"   ? settings.cli
              : argument == "--sox" ? settings.sox
                                    : settings.rubberband) = argv[++i];
+        } else if (argument == "--summary" && i + 1 < argc) {
+            summary.open(argv[++i]);
         } else if (argument == "--help" || argument == "-h") {
-            std::printf(
-                "Usage: zelvani-bench-units [--quick] [--cli PATH] [--sox PATH] [--rubberband PATH]\n\n"
-                "Measures each built-in unit's cost per 10 ms block, the pitch shifter at each FFT\n"
-                "size and a typical voice chain, then runs files through zelvani-cli render and\n"
-                "through sox and rubberband. --quick runs fewer iterations on shorter files.\n");
+            std::printf("Usage: zelvani-bench-units [--quick] [--cli PATH] [--sox PATH] [--rubberband PATH] "
+                        "[--summary "
+                        "FILE]\n\n"
+                        "Measures each built-in unit's cost per 10 ms block, the pitch shifter at each FFT\n"
+                        "size and a typical voice chain, then runs files through zelvani-cli render and\n"
+                        "through sox and rubberband. --quick runs fewer iterations on shorter files.\n");
             return 0;
         } else {
             std::fprintf(stderr, "zelvani-bench-units: unknown argument '%s'\n", argument.c_str());
@@ -476,6 +480,12 @@ int main(int argc, char** argv)
         "periods.\n\n",
         kF0 * kRatio);
     std::fflush(stdout);
+    // Effect speed of ours (FFT 1024) against sox and rubberband R2, when they ran.
+    for (std::size_t peer : {std::size_t(2), std::size_t(3)})
+        if (pitchRuns[0].seconds >= 0.0 && pitchRuns[peer].seconds >= 0.0)
+            summary.add("Pitch shift a voiced tone up 4 semitones, file to file (effect only)",
+                        audioSeconds / pitchRuns[0].net(), "`" + pitchRuns[peer].name + "`",
+                        audioSeconds / pitchRuns[peer].net(), "× real time", false, 0);
 
     progress("reverb and echo: zelvani-cli and sox");
     const std::vector<std::pair<Run, Run>> comparisons = {
