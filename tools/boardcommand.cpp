@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdint>
 
 namespace cli {
 
@@ -204,6 +205,15 @@ int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (endedByItself && outputType == zaudio::OutputType::Pulse) {
         QTimer::singleShot(kDrainMs, &eventLoop, &QEventLoop::quit);
         eventLoop.exec();
+    }
+    // With ZELVANI_BOARD_STATS set, the times each player's stream ran dry
+    // (the soundboard benchmark reads this line).
+    if (qEnvironmentVariableIsSet("ZELVANI_BOARD_STATS")) {
+        std::uint64_t underflows[2] = {0, 0};
+        outputPlayer.system().getOutputUnderflows(&underflows[0]);
+        cablePlayer.system().getOutputUnderflows(&underflows[1]);
+        std::fprintf(err, "zelvani-cli: underflows output=%llu cable=%llu\n",
+                     static_cast<unsigned long long>(underflows[0]), static_cast<unsigned long long>(underflows[1]));
     }
     // Stopped by Ctrl+C, SIGTERM or --seconds counts as a normal end.
     return failed ? Failure : Success;
