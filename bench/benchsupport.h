@@ -108,6 +108,27 @@ inline double timeProgram(const std::vector<std::string>& arguments)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1.0;
 }
 
+// What a shell command prints on standard output, and whether it succeeded.
+inline bool shellOutput(const std::string& command, std::string* output)
+{
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return false;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output->append(buffer, got);
+    return pclose(pipe) == 0;
+}
+
+// Whether sox runs and has its pulseaudio driver (Debian's libsox-fmt-pulse).
+inline bool soxHasPulse(const std::string& sox)
+{
+    std::string help;
+    shellOutput("'" + sox + "' -h", &help);
+    const std::size_t drivers = help.find("AUDIO DEVICE DRIVERS:");
+    return drivers != std::string::npos && help.find("pulseaudio", drivers) < help.find('\n', drivers);
+}
+
 // ------------------------------------------------------------ child processes
 
 // A program running beside the benchmark, its output in an unlinked file.

@@ -44,6 +44,7 @@ using benchsupport::endProcess;
 using benchsupport::percentile;
 using benchsupport::Process;
 using benchsupport::readAll;
+using benchsupport::soxHasPulse;
 using benchsupport::spawnProgram;
 using benchsupport::stillRunning;
 
@@ -1001,21 +1002,6 @@ struct Row
     PathResult result;
     double startupMs = NAN; // launch to the first sound on this path
 };
-
-bool soxHasPulse(const std::string& sox)
-{
-    const std::string command = "'" + sox + "' -h 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return false;
-    char line[4096];
-    bool found = false;
-    while (std::fgets(line, sizeof line, pipe))
-        if (std::strstr(line, "AUDIO DEVICE DRIVERS:") && std::strstr(line, "pulseaudio"))
-            found = true;
-    pclose(pipe);
-    return found;
-}
 
 } // namespace
 
