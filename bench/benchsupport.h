@@ -344,8 +344,8 @@ public:
             if (!std::isfinite(v))
                 return std::string("–");
             char text[64];
-            std::snprintf(text, sizeof text, "%.*f %s", decimals, v, unit.c_str());
-            return std::string(text);
+            std::snprintf(text, sizeof text, "%.*f", decimals, v);
+            return unit.empty() ? std::string(text) : std::string(text) + " " + unit;
         };
         std::string ratio = "–";
         if (std::isfinite(ours) && std::isfinite(peerValue) && peerValue > 0) {

@@ -473,7 +473,7 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     for (const LiveRow& row : live)
         summary.add("Live engine CPU, " + row.name(" effect ") + " (% of one core)", row.ours.cpuPercent,
-                    "sox, two pipelines" + (row.effect.sox.empty() ? "" : " (" + row.effect.sox + ")"),
+                    row.effect.sox.empty() ? "sox, two pipelines" : "sox, two pipelines, nearest chain",
                     row.peer.cpuPercent, "%", true, 2);
     summary.add("Live engine peak RSS, heaviest effect", live[2].ours.rssMiB, "sox, two pipelines",
                 live[2].peer.rssMiB, "MiB", true, 1);
@@ -577,7 +577,7 @@ int main(int argc, char** argv)
     summary.add("Soundboard, 32 sounds on both outputs, CPU (% of one core)", ours.usage.cpuPercent,
                 "sox -m, two processes", peer.usage.cpuPercent, "%", true, 2);
     summary.add("Soundboard dropouts in " + formatted("%.0f", boardWindow) + " s (both outputs)",
-                totalDropouts(ours), "sox -m, two processes", totalDropouts(peer), "dropouts", true, 0);
+                totalDropouts(ours), "sox -m, two processes", totalDropouts(peer), "", true, 0);
     if (!measured)
         fail("nothing could be measured");
     return 0;
