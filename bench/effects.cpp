@@ -432,8 +432,13 @@ int main(int argc, char** argv)
     std::sort(byOurTime.begin(), byOurTime.end(),
               [](const Row* a, const Row* b) { return a->ours < b->ours; });
     const Row* slowest = byOurTime.empty() ? nullptr : byOurTime.back();
-    // The effect whose time is the median (the lower middle one for an even count).
-    const Row* typical = byOurTime.empty() ? nullptr : byOurTime[(byOurTime.size() - 1) / 2];
+    // The typical voice is the catalogue's first one that rendered (Female): a
+    // pitch and formant shift, what most users change their voice with. The
+    // median-cost effect would do too, but it changes from run to run.
+    const Row* typical = nullptr;
+    for (const Row& row : rows)
+        if (!typical && row.ours > 0)
+            typical = &row;
     const double ourMedian = ourSpeeds.empty() ? NAN : median(ourSpeeds);
     const double soxMedian = soxSpeeds.empty() ? NAN : median(soxSpeeds);
 
