@@ -150,16 +150,36 @@ private slots:
         QVERIFY2(over <= 0.1 && over > -1, qPrintable(QString::number(over)));
     }
 
-    // Below the ceiling the limiter is a pure delay of latencyFrames().
+    // Below the ceiling the limiter is a pure delay of latencyFrames(),
+    // sample for sample, and counts no frame as held down; over it, it counts
+    // the frames it lowered.
+    void limiterLatency_data()
+    {
+        QTest::addColumn<Params>("settings");
+        QTest::addColumn<double>("amplitude");
+        QTest::newRow("0 dB ceiling") << Params{} << 0.9;
+        QTest::newRow("-1 dB ceiling, linked") << Params{{0, 50}, {1, -1}, {3, 1}} << 0.89;
+    }
     void limiterLatency()
     {
-        auto unit = makeUnit(11);
+        QFETCH(Params, settings);
+        QFETCH(double, amplitude);
+        auto unit = makeUnit(11, settings);
         const auto latency = static_cast<std::size_t>(unit->latencyFrames());
         QVERIFY(latency > 0 && latency <= kRate / 500);
-        std::vector<float> x = sine(440, 0.1, 0.9), y = x;
+        std::vector<float> x = sine(440, 0.1, amplitude), y = x;
         run(*unit, y, 1, 100);
         for (std::size_t i = latency; i < y.size(); ++i)
-            QVERIFY(std::fabs(y[i] - x[i - latency]) < 1e-6f);
+            QCOMPARE(y[i], x[i - latency]);
+        std::uint64_t reduced = 1;
+        QVERIFY(unit->reductionFrames(&reduced));
+        QCOMPARE(reduced, 0u);
+
+        std::vector<float> loud = sine(440, 0.5, 1.5);
+        run(*unit, loud, 1, 100);
+        QVERIFY(unit->reductionFrames(&reduced));
+        QVERIFY2(reduced > kRate * 0.45 && reduced <= kRate / 2, qPrintable(QString::number(reduced)));
+        QVERIFY(!makeUnit(18)->reductionFrames(&reduced)); // only the limiter counts
     }
 
     // A 0.25 tone reaches full scale by the fade time (not at once); a sudden

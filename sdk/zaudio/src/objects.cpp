@@ -623,6 +623,15 @@ Result DSP::getLatency(int* frames) const
     });
 }
 
+Result DSP::getReductionFrames(std::uint64_t* frames) const
+{
+    return with<DSPImpl>(id(), Kind::Dsp, [&](DSPImpl* d, SystemImpl*) -> Result {
+        if (!frames)
+            return ErrInvalidParam;
+        return d->unit && d->unit->reductionFrames(frames) ? Ok : ErrUnsupported;
+    });
+}
+
 Result DSP::release() const
 {
     return with<DSPImpl>(id(), Kind::Dsp, [&](DSPImpl* d, SystemImpl* system) -> Result {

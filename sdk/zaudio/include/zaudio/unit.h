@@ -8,6 +8,7 @@
 // thread, so they live in atomics; process() smooths changes itself.
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 
 namespace zaudio {
@@ -49,6 +50,13 @@ public:
     // 1 to kMaxChannels interleaved channels, at most maxFrames frames.
     virtual void process(float* data, unsigned frames, int channels) = 0;
     virtual int latencyFrames() const { return 0; }
+    // Units that hold the level down (the limiter) count the frames in which
+    // they did, since setup; false for the others. Any thread.
+    virtual bool reductionFrames(std::uint64_t* frames) const
+    {
+        (void)frames;
+        return false;
+    }
 
     // Clamps to the parameter's range. False for an index the unit lacks or a
     // value that is not a number.

@@ -273,6 +273,9 @@ public:
     Result getType(int* type) const;
     // Latency the unit adds, in frames at the mixer rate.
     Result getLatency(int* frames) const;
+    // Frames in which the unit lowered the level, since it was created: the
+    // limiter counts them; ErrUnsupported for every other unit.
+    Result getReductionFrames(std::uint64_t* frames) const;
     // Removes the unit from its group when it is in one, then frees it.
     Result release() const;
 };

@@ -2,6 +2,7 @@
 #include "units.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -270,8 +271,9 @@ private:
 // ends of every interpolated segment are at or below what the samples it
 // scales need, so the ceiling holds exactly, and the gain ramps down across
 // the look-ahead (kSteps + 1 steps of delay) before a peak comes out.
-// The input is scaled by maximiser gain / ceiling before limiting to 1.0 and by
-// the ceiling after.
+// The gain is found for the input scaled by maximiser gain / ceiling against
+// 1.0, and applied with the maximiser gain alone, so at 0 dB of maximiser
+// gain a signal under the ceiling comes out sample for sample, only delayed.
 class LimiterUnit : public Unit
 {
 public:
@@ -311,38 +313,52 @@ public:
     void process(float* data, unsigned frames, int channels) override
     {
         const float release = lagCoefficient(target(0), m_stepFrames, sampleRate());
-        const float postTarget = dsp::dbToGain(target(1));
+        const float makeupTarget = dsp::dbToGain(target(2));
         const float preTarget = dsp::dbToGain(target(2) - target(1));
         const bool linked = target(3) >= 0.5f;
         if (!m_primed) {
             m_pre = preTarget;
-            m_post = postTarget;
+            m_makeup = makeupTarget;
             m_primed = true;
         }
         const auto delay = static_cast<std::size_t>(m_latency + 1);
+        std::uint64_t reduced = 0;
         for (unsigned i = 0; i < frames; ++i) {
             m_pre += (preTarget - m_pre) * m_glide;
-            m_post += (postTarget - m_post) * m_glide;
+            m_makeup += (makeupTarget - m_makeup) * m_glide;
             float* frame = data + static_cast<std::size_t>(i) * static_cast<std::size_t>(channels);
+            float lowest = 1.0f;
             for (int c = 0; c < channels; ++c) {
                 Channel& ch = m_channels[c];
-                const float x = frame[c] * m_pre;
-                ch.peak = std::max(ch.peak, std::fabs(x));
-                ch.delay.push(x);
+                ch.peak = std::max(ch.peak, std::fabs(frame[c] * m_pre));
+                ch.delay.push(frame[c]);
                 ch.gain += ch.step;
-                frame[c] = ch.delay.at(delay) * ch.gain * m_post;
+                lowest = std::min(lowest, ch.gain);
+                frame[c] = ch.delay.at(delay) * (ch.gain * m_makeup);
             }
+            if (lowest < kReducing)
+                ++reduced;
             if (++m_count == m_stepFrames) {
                 m_count = 0;
                 control(channels, linked, release);
             }
         }
+        if (reduced != 0)
+            m_reduced.fetch_add(reduced, std::memory_order_relaxed);
+    }
+
+    bool reductionFrames(std::uint64_t* frames) const override
+    {
+        *frames = m_reduced.load(std::memory_order_relaxed);
+        return true;
     }
 
 private:
     static constexpr double kLookAheadMs = 1.5;
     static constexpr int kSteps = 8;
     static constexpr float kGlideMs = 5.0f;
+    // A gain below this (0.001 dB down) counts as holding the level down.
+    static constexpr float kReducing = 0.9999f;
 
     struct Channel
     {
@@ -385,8 +401,9 @@ private:
     int m_count = 0;
     float m_glide = 1.0f;
     float m_pre = 1.0f;
-    float m_post = 1.0f;
+    float m_makeup = 1.0f;
     bool m_primed = false;
+    std::atomic<std::uint64_t> m_reduced{0};
 };
 
 // Type 18: a feed-forward compressor. The detector is the peak over the last
