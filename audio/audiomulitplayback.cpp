@@ -1,6 +1,7 @@
 #include "audiomulitplayback.h"
 
 #include "audiomanager.h"
+#include "outputlimiter.h"
 
 namespace {
 
@@ -32,13 +33,15 @@ void AudioMulitPlayback::init(int driver)
     if (!m_system.isNull()) {
         m_system.release();
         m_system = zaudio::System();
+        m_limiter = zaudio::DSP();
         m_channels.clear();
         m_sounds.clear();
     }
     if (zaudio::createSystem(&m_system) != zaudio::Ok)
         return;
     m_system.setOutput(m_output);
-    m_system.init(kMaxChannels);
+    if (m_system.init(kMaxChannels) == zaudio::Ok)
+        m_limiter = OutputLimiter::insert(m_system, 0);
 }
 
 void AudioMulitPlayback::setDriver(int id)

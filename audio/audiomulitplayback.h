@@ -45,6 +45,9 @@ public:
 
     // For tests and diagnostics.
     zaudio::System system() const { return m_system; }
+    // The safety limiter at the end of the mix: a volume of 2.0 or several
+    // loud sounds at once come out lowered, not clipped.
+    zaudio::DSP outputLimiter() const { return m_limiter; }
     zaudio::Channel channel(int soundId) const { return m_channels.value(soundId); }
     bool isMutedByUser(int soundId) const { return m_mutedFlags.value(soundId, false); }
     bool pausedFlag(int soundId) const { return m_pausedFlags.value(soundId, false); }
@@ -58,6 +61,7 @@ private:
 
     zaudio::OutputType m_output;
     zaudio::System m_system;
+    zaudio::DSP m_limiter;
     QMap<int, zaudio::Channel> m_channels;
     QMap<int, zaudio::Sound> m_sounds;
     QMap<int, bool> m_pausedFlags;

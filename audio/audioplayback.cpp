@@ -2,6 +2,7 @@
 
 #include "audioerror.h"
 #include "capturedsp.h"
+#include "outputlimiter.h"
 #include "samplequeue.h"
 
 #include <QVector>
@@ -26,6 +27,11 @@ struct AudioPlayback::Private
     // One half: a system playing a looping stream buffer fed from a queue.
     struct Half
     {
+        explicit Half(SoundFormat format) : format(format) {}
+        unsigned sampleBytes() const { return format == SoundFormat::PcmFloat ? 4 : 2; }
+        unsigned writeBytes() const { return kWriteFrames * 2 * sampleBytes(); }
+
+        const SoundFormat format;
         int driver = 0;
         System system;
         Sound sound;
@@ -50,15 +56,16 @@ struct AudioPlayback::Private
     explicit Private(OutputType output) : output(output) {}
 
     bool createHalf(Half& half, int driver);
-    // Writes 2048 bytes from the queue at the channel's position; holds half.lock.
+    // Writes one feeding from the queue at the channel's position; holds half.lock.
     void feed(Half& half);
     void runFeeder();
 
     OutputType output;
-    Half out;
-    Half virt;
+    Half out{SoundFormat::PcmFloat};
+    Half virt{SoundFormat::Pcm16};
     ChannelGroup master;
     DSP capture;
+    DSP limiter;
     QMap<int, DSP> unitTable;
     QVector<DSP> units; // every unit in the group, older units of a repeated type too
     CaptureHandOff handOff{kHandOffBlocks, static_cast<int>(kBlockFrames) * 8};
@@ -73,11 +80,11 @@ bool AudioPlayback::Private::createHalf(Half& half, int driver)
     ZAUDIO_CHECK(half.system.setOutput(output));
     ZAUDIO_CHECK(half.system.setBlockSize(kBlockFrames));
     ZAUDIO_CHECK(half.system.init(32));
-    half.exinfo.length = kSoundBytes;
+    half.exinfo.length = kSoundFrames * 2 * half.sampleBytes();
     half.exinfo.numChannels = 2;
     half.exinfo.defaultFrequency = kRate;
-    half.exinfo.format = SoundFormat::Pcm16;
-    half.exinfo.decodeBufferSize = kWriteBytes;
+    half.exinfo.format = half.format;
+    half.exinfo.decodeBufferSize = half.writeBytes();
     ZAUDIO_CHECK(half.system.createSound(nullptr, OpenUser | LoopNormal, &half.exinfo, &half.sound));
     ZAUDIO_CHECK(half.system.setDriver(driver));
     return !half.sound.isNull();
@@ -88,7 +95,7 @@ void AudioPlayback::Private::feed(Half& half)
     ZAUDIO_CHECK(half.channel.setPaused(true));
     unsigned position = 0;
     ZAUDIO_CHECK(half.channel.getPosition(&position, TimeUnitPcmBytes));
-    if (position == half.writeEnd - kWriteBytes) { // the cursor has not moved since the last write
+    if (position == half.writeEnd - half.writeBytes()) { // the cursor has not moved since the last write
         ZAUDIO_CHECK(half.channel.setPaused(false));
         return;
     }
@@ -96,19 +103,25 @@ void AudioPlayback::Private::feed(Half& half)
     void* region2 = nullptr;
     unsigned length1 = 0;
     unsigned length2 = 0;
-    if (ZAUDIO_CHECK(half.sound.lock(position, kWriteBytes, &region1, &region2, &length1, &length2)) != Ok) {
+    if (ZAUDIO_CHECK(half.sound.lock(position, half.writeBytes(), &region1, &region2, &length1, &length2)) !=
+        Ok) {
         ZAUDIO_CHECK(half.channel.setPaused(false));
         return;
     }
-    const int samples1 = static_cast<int>(length1 / 2);
-    const int samples2 = static_cast<int>(length2 / 2);
-    const int got1 = half.queue.takePcm16(static_cast<std::int16_t*>(region1), samples1);
-    std::fill(static_cast<std::int16_t*>(region1) + got1, static_cast<std::int16_t*>(region1) + samples1, 0);
-    if (region2) {
-        const int got2 = half.queue.takePcm16(static_cast<std::int16_t*>(region2), samples2);
-        std::fill(static_cast<std::int16_t*>(region2) + got2, static_cast<std::int16_t*>(region2) + samples2,
-                  0);
-    }
+    // Each region is filled from the queue, and with silence where it ran short.
+    const auto fill = [&half](void* region, unsigned bytes) {
+        const int samples = static_cast<int>(bytes / half.sampleBytes());
+        if (half.format == SoundFormat::PcmFloat) {
+            auto* out = static_cast<float*>(region);
+            std::fill(out + half.queue.takeFloat(out, samples), out + samples, 0.0f);
+        } else {
+            auto* out = static_cast<std::int16_t*>(region);
+            std::fill(out + half.queue.takePcm16(out, samples), out + samples, std::int16_t(0));
+        }
+    };
+    fill(region1, length1);
+    if (region2)
+        fill(region2, length2);
     half.writeEnd = position + length1 + length2;
     ZAUDIO_CHECK(half.channel.setPaused(false));
     ZAUDIO_CHECK(half.sound.unlock(region1, region2, length1, length2));
@@ -128,7 +141,7 @@ void AudioPlayback::Private::runFeeder()
         // The mixer's copies land here in order, each under the drop rule.
         handOff.drain([this](const float* block, int count) { virt.queue.append(block, count); });
         virt.published();
-        if (virt.queue.size() >= static_cast<int>(kWriteBytes))
+        if (virt.queue.size() >= kFeedSamples)
             feed(virt);
         // The lock is held through the pause: producers wait for it.
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -162,6 +175,9 @@ void AudioPlayback::init(int outputDriver, int virtualDriver)
         ZAUDIO_CHECK(out.channel.setVolume(1.0f));
         ZAUDIO_CHECK(out.system.update());
     }
+    // The safety limiter goes first, so the "Capture DSP" lands ahead of it
+    // at the head and copies the limited mix to the cable.
+    d->limiter = OutputLimiter::insert(out.system, 0);
     if (ZAUDIO_CHECK(out.system.createDSP(CaptureDsp::description(), &d->capture)) == Ok) {
         void* data = nullptr;
         unsigned length = 0;
@@ -173,7 +189,10 @@ void AudioPlayback::init(int outputDriver, int virtualDriver)
     Private::Half& virt = d->virt;
     if (d->createHalf(virt, virtualDriver)) {
         ZAUDIO_CHECK(virt.system.playSound(virt.sound, nullptr, false, &virt.channel));
-        ZAUDIO_CHECK(virt.channel.setVolume(10.0f));
+        // Unity gain: the cable carries the voice at the level the speakers
+        // get. (A cable driver elsewhere wanted ×10 here; in front of our
+        // 16-bit cable stream that was a 20 dB gain that clipped every voice.)
+        ZAUDIO_CHECK(virt.channel.setVolume(1.0f));
         ZAUDIO_CHECK(virt.system.update());
     }
     d->feeder = std::thread([this] { d->runFeeder(); });
@@ -184,7 +203,7 @@ void AudioPlayback::pushVoice(const float* block, int n)
     std::lock_guard<std::mutex> guard(d->out.lock);
     d->out.queue.append(block, n);
     d->out.published();
-    if (d->out.queue.size() >= 2 * static_cast<int>(kWriteBytes) && !d->out.channel.isNull())
+    if (d->out.queue.size() >= 2 * kFeedSamples && !d->out.channel.isNull())
         d->feed(d->out);
 }
 
@@ -248,10 +267,15 @@ void AudioPlayback::addEffectUnit(int type, const QMap<int, float>& values)
         ZAUDIO_CHECK(unit.setParameterFloat(it.key(), it.value()));
         ZAUDIO_CHECK(unit.setBypass(true));
     }
-    // Behind the head, at the count of unit types added before it.
-    ZAUDIO_CHECK(d->master.addDSP(d->unitTable.size(), unit));
+    // Behind the head, at the count of unit types added before it (counted
+    // past the limiter); then the limiter and the "Capture DSP" move back to
+    // the head, so every effect unit runs ahead of both.
+    const int fixedUnits = d->limiter.isNull() ? 0 : 1;
+    ZAUDIO_CHECK(d->master.addDSP(d->unitTable.size() + fixedUnits, unit));
     d->unitTable.insert(type, unit);
     d->units.append(unit);
+    if (!d->limiter.isNull())
+        ZAUDIO_CHECK(d->master.addDSP(0, d->limiter));
     ZAUDIO_CHECK(d->master.addDSP(0, d->capture));
     ZAUDIO_CHECK(d->out.system.update());
 }
@@ -295,6 +319,11 @@ Channel AudioPlayback::virtualChannel() const
 DSP AudioPlayback::captureDsp() const
 {
     return d->capture;
+}
+
+DSP AudioPlayback::outputLimiter() const
+{
+    return d->limiter;
 }
 
 QMap<int, DSP> AudioPlayback::effectUnits() const

@@ -6,8 +6,11 @@
 //   holds the effect's built-in units and, at the head, the "Capture DSP",
 //   which copies the finished mix towards the virtual half;
 // - the virtual half plays that copy to the virtual cable.
-// Each half loops an 8 s PCM16 stream buffer that is written 2048 bytes at a
-// time at the channel's position, from a queue of float samples.
+// Each half loops an 8 s stream buffer that is written 512 frames at a time at
+// the channel's position, from a queue of float samples. The output half's
+// buffer holds floats, so what a plug-in makes above full scale reaches the
+// output limiter (behind the units, ahead of the copy) whole instead of
+// flat-topped; the virtual half's holds 16-bit samples of that limited mix.
 
 #include "zaudio/zaudio.h"
 
@@ -23,10 +26,18 @@ class AudioPlayback : public QObject
     Q_DISABLE_COPY(AudioPlayback)
 
 public:
-    // Sound parameters of both halves.
-    static constexpr unsigned kSoundBytes = 1536000; // 8 s of 16-bit stereo at 48000 Hz
-    static constexpr unsigned kWriteBytes = 2048;    // one feeding, 512 stereo frames
+    // Sound parameters of both halves: 8 s of stereo at 48000 Hz, fed 512
+    // frames at a time; 32-bit float on the output half, 16-bit on the virtual one.
     static constexpr int kRate = 48000;
+    static constexpr unsigned kSoundFrames = 384000;
+    static constexpr unsigned kWriteFrames = 512;
+    static constexpr unsigned kOutputSoundBytes = kSoundFrames * 2 * sizeof(float);
+    static constexpr unsigned kOutputWriteBytes = kWriteFrames * 2 * sizeof(float);
+    static constexpr unsigned kVirtualSoundBytes = kSoundFrames * 2 * sizeof(std::int16_t);
+    static constexpr unsigned kVirtualWriteBytes = kWriteFrames * 2 * sizeof(std::int16_t);
+    // Queue lengths (samples) that start a feeding: the output half feeds once
+    // twice this waits, the virtual half's feeder once this does.
+    static constexpr int kFeedSamples = 2048;
     // The mixer block of both systems, in frames: the virtual queue's drop
     // rule (5 blocks) must stay above its feeding threshold (2048 samples).
     static constexpr unsigned kBlockFrames = 512;
@@ -36,7 +47,7 @@ public:
 
     void init(int outputDriver, int virtualDriver);
     // Appends interleaved stereo samples to the output queue and feeds the
-    // output half once 2 × 2048 samples wait. Any thread.
+    // output half once 2 × kFeedSamples wait. Any thread.
     void pushVoice(const float* block, int n);
     // Appends to the virtual queue (the "Capture DSP" does this through its
     // hand-off). Any thread.
@@ -57,6 +68,9 @@ public:
     zaudio::Channel voiceChannel() const;
     zaudio::Channel virtualChannel() const;
     zaudio::DSP captureDsp() const;
+    // The safety limiter of the output system, just ahead of the "Capture
+    // DSP": speakers and cable both get its output.
+    zaudio::DSP outputLimiter() const;
     QMap<int, zaudio::DSP> effectUnits() const;
     int outputQueueSize() const;
     int virtualQueueSize() const;
@@ -83,7 +97,8 @@ public:
     // Mixer blocks the hand-off had no room for (0 in normal running).
     std::uint64_t droppedCaptureBlocks() const;
 
-    // The sample of a float: f × 32768 truncated toward zero, low 16 bits kept.
+    // The virtual half's sample of a float: f × 32768 truncated toward zero,
+    // held within ±32767.
     static std::int16_t toPcm16(float value);
 
     struct Private;

@@ -37,27 +37,35 @@ public:
     }
 
     // Takes up to `count` samples from the front as 16-bit values; answers how many.
-    int takePcm16(std::int16_t* out, int count)
+    int takePcm16(std::int16_t* out, int count) { return take(out, count, &toPcm16); }
+
+    // Takes up to `count` samples from the front as they are; answers how many.
+    int takeFloat(float* out, int count)
+    {
+        return take(out, count, [](float value) { return value; });
+    }
+
+    // f × 32768 truncated toward zero and held within ±32767: a sample at or
+    // past full scale stays at the top instead of wrapping to the other end.
+    static std::int16_t toPcm16(float value)
+    {
+        if (std::isnan(value))
+            return 0;
+        const double scaled = std::clamp(static_cast<double>(value) * 32768.0, -32767.0, 32767.0);
+        return static_cast<std::int16_t>(scaled);
+    }
+
+private:
+    template <class Sample, class Convert> int take(Sample* out, int count, Convert convert)
     {
         count = std::min(count, m_size);
         const int capacity = static_cast<int>(m_ring.size());
         for (int i = 0; i < count; ++i)
-            out[i] = toPcm16(m_ring[static_cast<std::size_t>((m_head + i) % capacity)]);
+            out[i] = convert(m_ring[static_cast<std::size_t>((m_head + i) % capacity)]);
         drop(count);
         return count;
     }
 
-    // f × 32768 truncated toward zero; only the low 16 bits remain (no clamping).
-    static std::int16_t toPcm16(float value)
-    {
-        if (!(std::fabs(value) < 1e15f)) // NaN and infinities have no integer value
-            return 0;
-        const auto wide = static_cast<std::int64_t>(static_cast<double>(value) * 32768.0);
-        return static_cast<std::int16_t>(
-            static_cast<std::uint16_t>(static_cast<std::uint64_t>(wide) & 0xffffu));
-    }
-
-private:
     void drop(int n)
     {
         n = std::min(n, m_size);

@@ -1,10 +1,13 @@
 // The voice player without a sound server: the queue arithmetic, feeding
 // at the play cursor (seamless under jittery producers, across the buffer's
-// end), the effect units' places in the group and the "Capture DSP".
+// end), the effect units' places in the group, the output limiter and the
+// "Capture DSP" with its copy to the cable at unity gain.
 
 #include "allocationcounter.h"
 #include "audioplayback.h"
+#include "audiosignal.h"
 #include "capturedsp.h"
+#include "outputlimiter.h"
 #include "samplequeue.h"
 
 #include <QtTest>
@@ -145,19 +148,22 @@ private slots:
         QCOMPARE(queue.size(), 4 * 960);
     }
 
-    void floatsBecomeSixteenBitsWithoutClamping_data()
+    void floatsBecomeSixteenBitsHeldAtTheTop_data()
     {
         QTest::addColumn<float>("value");
         QTest::addColumn<int>("sample");
-        QTest::newRow("1.0 wraps to the lowest value") << 1.0f << -32768;
-        QTest::newRow("-1.0") << -1.0f << -32768;
+        QTest::newRow("1.0 stays at the top") << 1.0f << 32767;
+        QTest::newRow("-1.0") << -1.0f << -32767;
         QTest::newRow("0.5") << 0.5f << 16384;
         QTest::newRow("truncated toward zero") << -0.99999f << -32767;
-        QTest::newRow("1.5 keeps the low 16 bits") << 1.5f << -16384;
+        QTest::newRow("0.3 truncated") << 0.3f << 9830;
+        QTest::newRow("1.5 held") << 1.5f << 32767;
+        QTest::newRow("-1.5 held") << -1.5f << -32767;
+        QTest::newRow("infinity held") << std::numeric_limits<float>::infinity() << 32767;
         QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << 0;
     }
 
-    void floatsBecomeSixteenBitsWithoutClamping()
+    void floatsBecomeSixteenBitsHeldAtTheTop()
     {
         QFETCH(float, value);
         QFETCH(int, sample);
@@ -203,12 +209,13 @@ private slots:
         QVERIFY2(checked > 8 * 48000, qPrintable(QString::number(checked)));
     }
 
-    // A write that starts 1024 bytes before the end goes on at the start, and
-    // the write mark runs on past the end.
+    // A write that starts half a write before the end goes on at the start,
+    // and the write mark runs on past the end.
     void feedingWrapsAtTheEndOfTheBuffer()
     {
         std::unique_ptr<AudioPlayback> player(offlinePlayer());
-        constexpr unsigned start = AudioPlayback::kSoundBytes - 1024;
+        constexpr unsigned write = AudioPlayback::kOutputWriteBytes;
+        constexpr unsigned start = AudioPlayback::kOutputSoundBytes - write / 2;
         QCOMPARE(player->voiceChannel().setPosition(start, TimeUnitPcmBytes), Ok);
         std::vector<long> pushAt(60);
         for (std::size_t p = 0; p < pushAt.size(); ++p)
@@ -217,22 +224,64 @@ private slots:
         const std::vector<float> out =
             runVoice(player.get(), pushAt, [&](long) { writeEnds.push_back(player->outputWriteEnd()); });
         QCOMPARE(writeEnds[3], 0u);
-        QCOMPARE(writeEnds[4], start + 2048);  // the first feeding: the queue reached 2 × 2048 samples
-        QCOMPARE(writeEnds[5], 1024u + 2048u); // the position went on at the start of the buffer
+        QCOMPARE(writeEnds[4], start + write);     // the first feeding: the queue reached 2 × 2048 samples
+        QCOMPARE(writeEnds[5], write / 2 + write); // the position went on at the start of the buffer
         QString where;
         const long checked = checkSequence(out, &where);
         QVERIFY2(checked > 20 * kPacketFrames, qPrintable(where));
     }
 
-    void fullScaleIsPlayedAsItsSixteenBitValue()
+    // What a plug-in makes above full scale reaches the output limiter whole:
+    // a sine at +6 dBFS comes out as a sine under the ceiling (no flat tops),
+    // and the limiter counts the frames it held down; a sine at -3 dBFS passes
+    // sample for sample and is not counted.
+    void oversAreLimitedNotClipped_data()
     {
+        QTest::addColumn<double>("amplitude");
+        QTest::newRow("+6 dBFS") << 2.0;
+        QTest::newRow("-3 dBFS") << 0.708;
+    }
+
+    void oversAreLimitedNotClipped()
+    {
+        QFETCH(double, amplitude);
         std::unique_ptr<AudioPlayback> player(offlinePlayer());
-        const std::vector<float> ones(2 * kPacketFrames, 1.0f);
-        for (int p = 0; p < 10; ++p)
-            player->pushVoice(ones.data(), static_cast<int>(ones.size()));
-        const std::vector<float> out = render(player->outputSystem(), kBlock);
-        QCOMPARE(out.front(), -1.0f);
-        QCOMPARE(out.back(), -1.0f);
+        const DSP limiter = player->outputLimiter();
+        QVERIFY(!limiter.isNull());
+        const auto sineAt = [amplitude](long frame) {
+            return static_cast<float>(amplitude * std::sin(2.0 * M_PI * 500.0 * frame / 48000.0));
+        };
+        std::vector<float> out;
+        for (long p = 0; p < 100; ++p) {
+            std::vector<float> samples(2 * kPacketFrames);
+            for (int i = 0; i < kPacketFrames; ++i)
+                samples[2 * i] = samples[2 * i + 1] = sineAt(p * kPacketFrames + i);
+            player->pushVoice(samples.data(), static_cast<int>(samples.size()));
+            const std::vector<float> block = render(player->outputSystem(), kPacketFrames);
+            out.insert(out.end(), block.begin(), block.end());
+        }
+        std::uint64_t reduced = 0;
+        QCOMPARE(limiter.getReductionFrames(&reduced), Ok);
+        // The last half second, steady.
+        const std::vector<float> steady(out.end() - 2 * 24000, out.end());
+        const float peak = *std::max_element(steady.begin(), steady.end());
+        const float ceiling = std::pow(10.0f, OutputLimiter::kCeilingDb / 20.0f);
+        if (amplitude > 1.0) {
+            QVERIFY2(peak <= ceiling * 1.001f && peak > ceiling * 0.9f, qPrintable(QString::number(peak)));
+            QCOMPARE(audiosignal::flatTops(steady, 2), 0);
+            QVERIFY2(reduced > 40000, qPrintable(QString::number(reduced)));
+        } else {
+            QCOMPARE(reduced, 0u);
+            // Sample for sample the input, delayed by whole frames.
+            const auto first = std::find_if(out.begin(), out.end(), [](float v) { return v != 0.0f; });
+            QVERIFY(first != out.end());
+            const long start = (first - out.begin()) / 2;
+            long step = 0;
+            while (step < 48000 && sineAt(step) != out[2 * start])
+                ++step;
+            for (long i = start; i < static_cast<long>(out.size() / 2); ++i, ++step)
+                QCOMPARE(out[2 * i], sineAt(step));
+        }
     }
 
     void flushEmptiesTheQueuesAndRewinds()
@@ -265,7 +314,8 @@ private slots:
     }
 
     // Units A, B, C, D added in this order run from the head as Capture DSP,
-    // B, C, D, A; bypass and clear reach a repeated type's older unit too.
+    // limiter, B, C, D, A; bypass and clear reach a repeated type's older unit
+    // too, never the limiter.
     void effectUnitsTakeTheirPlacesBehindTheCapture()
     {
         std::unique_ptr<AudioPlayback> player(offlinePlayer());
@@ -274,11 +324,11 @@ private slots:
             player->addEffectUnit(type, {{0, 1000.0f}});
         ChannelGroup master;
         QCOMPARE(player->outputSystem().getMasterChannelGroup(&master), Ok);
-        const int expected[] = {-1, 5, 19, 21, 3};
+        const int expected[] = {-1, OutputLimiter::kType, 5, 19, 21, 3};
         int count = 0;
         QCOMPARE(master.getNumDSPs(&count), Ok);
-        QCOMPARE(count, 5);
-        for (int i = 0; i < 5; ++i) {
+        QCOMPARE(count, 6);
+        for (int i = 0; i < 6; ++i) {
             DSP unit;
             int type = 0;
             QCOMPARE(master.getDSP(i, &unit), Ok);
@@ -292,19 +342,23 @@ private slots:
 
         player->addEffectUnit(3, {}); // a second unit of type 3
         player->setEffectBypass(false);
-        for (int i = 1; i < 6; ++i) {
+        for (int i = 2; i < 7; ++i) {
             DSP unit;
             bool bypass = true;
             master.getDSP(i, &unit);
             unit.getBypass(&bypass);
             QVERIFY2(!bypass, qPrintable(QString::number(i)));
         }
+        player->setEffectBypass(true);
+        bool limiterBypassed = true;
+        QCOMPARE(player->outputLimiter().getBypass(&limiterBypassed), Ok);
+        QVERIFY(!limiterBypassed);
         player->setUnitParameter(3, 0, 500.0f); // the newest unit of the type
         player->effectUnits().value(3).getParameterFloat(0, &cutOff);
         QCOMPARE(cutOff, 500.0f);
         player->clearEffectUnits();
         QCOMPARE(master.getNumDSPs(&count), Ok);
-        QCOMPARE(count, 1);
+        QCOMPARE(count, 2);
         QVERIFY(player->effectUnits().isEmpty());
     }
 
@@ -330,7 +384,7 @@ private slots:
         QCOMPARE(capture.setParameterFloat(1, 1.0f), Ok);
 
         // The mix goes on to the virtual half block by block, in order, and
-        // plays there at volume 10. Blocks come in real time, as the feeder expects.
+        // plays there at unity gain. Blocks come in real time, as the feeder expects.
         for (int p = 0; p < 10; ++p) {
             const std::vector<float> samples = packet(p);
             player->pushVoice(samples.data(), static_cast<int>(samples.size()));
@@ -347,7 +401,7 @@ private slots:
         const std::vector<float> copy = render(player->virtualSystem(), 3 * kBlock);
         const std::size_t skipped = 2 * 4 * static_cast<std::size_t>(kBlock);
         for (std::size_t i = 0; i < copy.size(); ++i) {
-            const float expected = AudioPlayback::toPcm16(mix[skipped + i]) / 32768.0f * 10.0f;
+            const float expected = AudioPlayback::toPcm16(mix[skipped + i]) / 32768.0f;
             QVERIFY2(
                 std::fabs(copy[i] - expected) < 1e-4f,
                 qPrintable(QStringLiteral("sample %1: %2, expected %3").arg(i).arg(copy[i]).arg(expected)));

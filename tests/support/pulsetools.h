@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -68,33 +69,32 @@ inline QStringList serverDescriptions(bool sources)
     return result;
 }
 
-// A sine played into a sink (by server name) on a thread of its own until destroyed.
-class TonePlayer
+// A signal played into a sink (by server name) on a thread of its own until
+// destroyed: `next` gives the mono samples, frame after frame, that go to
+// both channels.
+class SinkPlayer
 {
 public:
-    TonePlayer(const char* sink, double frequency, float amplitude)
+    SinkPlayer(const char* sink, std::function<float()> next)
     {
-        m_thread = std::thread([this, sink = QByteArray(sink), frequency, amplitude] {
+        m_thread = std::thread([this, sink = QByteArray(sink), next = std::move(next)] {
             pa_sample_spec format{PA_SAMPLE_FLOAT32LE, 48000, 2};
-            // A short buffer so the tone starts and stops within a few blocks.
+            // A short buffer so the signal starts and stops within a few blocks.
             pa_buffer_attr attributes{static_cast<std::uint32_t>(-1), 48000 * 2 * 4 / 50,
                                       static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                       static_cast<std::uint32_t>(-1)};
             int error = 0;
             pa_simple* stream =
-                pa_simple_new(nullptr, "Zelvani test tone", PA_STREAM_PLAYBACK, sink.constData(), "tone",
+                pa_simple_new(nullptr, "Zelvani test signal", PA_STREAM_PLAYBACK, sink.constData(), "signal",
                               &format, nullptr, &attributes, &error);
             if (!stream) {
                 m_failed = true;
                 return;
             }
             float block[480 * 2];
-            double phase = 0.0;
             while (!m_stop) {
-                for (int i = 0; i < 480; ++i) {
-                    block[2 * i] = block[2 * i + 1] = amplitude * static_cast<float>(std::sin(phase));
-                    phase += 2.0 * M_PI * frequency / 48000.0;
-                }
+                for (int i = 0; i < 480; ++i)
+                    block[2 * i] = block[2 * i + 1] = next();
                 if (pa_simple_write(stream, block, sizeof block, &error) < 0) {
                     m_failed = true;
                     break;
@@ -103,13 +103,13 @@ public:
             pa_simple_free(stream);
         });
     }
-    ~TonePlayer()
+    ~SinkPlayer()
     {
         m_stop = true;
         m_thread.join();
     }
-    TonePlayer(const TonePlayer&) = delete;
-    TonePlayer& operator=(const TonePlayer&) = delete;
+    SinkPlayer(const SinkPlayer&) = delete;
+    SinkPlayer& operator=(const SinkPlayer&) = delete;
 
     bool failed() const { return m_failed; }
 
@@ -117,6 +117,32 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_failed{false};
     std::thread m_thread;
+};
+
+// A sine played into a sink until destroyed.
+class TonePlayer : public SinkPlayer
+{
+public:
+    TonePlayer(const char* sink, double frequency, float amplitude)
+        : SinkPlayer(sink, [frequency, amplitude, phase = 0.0]() mutable {
+              const auto value = amplitude * static_cast<float>(std::sin(phase));
+              phase += 2.0 * M_PI * frequency / 48000.0;
+              return value;
+          })
+    {}
+};
+
+// A clip of mono samples at 48000 Hz played into a sink over and over until destroyed.
+class LoopPlayer : public SinkPlayer
+{
+public:
+    LoopPlayer(const char* sink, std::vector<float> clip)
+        : SinkPlayer(sink, [clip = std::move(clip), at = std::size_t(0)]() mutable {
+              const float value = clip.empty() ? 0.0f : clip[at];
+              at = clip.empty() ? 0 : (at + 1) % clip.size();
+              return value;
+          })
+    {}
 };
 
 // What a source (or a sink's monitor, by server name) records, as float
