@@ -7,6 +7,7 @@
 #include "cli.h"
 #include "commandsupport.h"
 #include "cutesettings.h"
+#include "limiterwatch.h"
 #include "utility.h"
 
 #include <QElapsedTimer>
@@ -185,6 +186,14 @@ int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err)
         startNext();
     }
 
+    LimiterWatch limiterWatch(err);
+    int rate = 0;
+    outputPlayer.system().getMixerFormat(&rate, nullptr);
+    limiterWatch.add(QStringLiteral("the output device"), outputPlayer.outputLimiter(), rate);
+    cablePlayer.system().getMixerFormat(&rate, nullptr);
+    limiterWatch.add(QStringLiteral("the virtual cable"), cablePlayer.outputLimiter(), rate);
+    limiterWatch.start();
+
     if (anyLeft()) {
         QElapsedTimer clock;
         clock.start();
@@ -213,7 +222,8 @@ int runBoard(const QStringList& arguments, std::FILE* out, std::FILE* err)
         outputPlayer.system().getOutputUnderflows(&underflows[0]);
         cablePlayer.system().getOutputUnderflows(&underflows[1]);
         std::fprintf(err, "zelvani-cli: underflows output=%llu cable=%llu\n",
-                     static_cast<unsigned long long>(underflows[0]), static_cast<unsigned long long>(underflows[1]));
+                     static_cast<unsigned long long>(underflows[0]),
+                     static_cast<unsigned long long>(underflows[1]));
     }
     // Stopped by Ctrl+C, SIGTERM or --seconds counts as a normal end.
     return failed ? Failure : Success;

@@ -8,6 +8,7 @@
 #include "cli.h"
 #include "commandsupport.h"
 #include "enginesetup.h"
+#include "limiterwatch.h"
 #include "utility.h"
 
 #include <QElapsedTimer>
@@ -123,6 +124,12 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
         mic = spk = 0;
     });
     meters.start();
+    // Effects and plug-ins run ahead of the voice's limiter; the cable gets its output.
+    LimiterWatch limiterWatch(err);
+    if (engine->voicePlayer())
+        limiterWatch.add(QStringLiteral("the speakers and the cable"), engine->voicePlayer()->outputLimiter(),
+                         AudioPlayback::kRate);
+    limiterWatch.start();
 
     // With ZELVANI_LIVE_STAGES set, the mean wait of each stage of the voice
     // path goes to standard error once a second (the latency benchmark reads it).
