@@ -33,8 +33,6 @@ public:
     static constexpr unsigned kWriteFrames = 512;
     static constexpr unsigned kOutputSoundBytes = kSoundFrames * 2 * sizeof(float);
     static constexpr unsigned kOutputWriteBytes = kWriteFrames * 2 * sizeof(float);
-    static constexpr unsigned kVirtualSoundBytes = kSoundFrames * 2 * sizeof(std::int16_t);
-    static constexpr unsigned kVirtualWriteBytes = kWriteFrames * 2 * sizeof(std::int16_t);
     // Queue lengths (samples) that start a feeding: the output half feeds once
     // twice this waits, the virtual half's feeder once this does.
     static constexpr int kFeedSamples = 2048;

@@ -20,9 +20,6 @@ namespace cli {
 class LimiterWatch
 {
 public:
-    // The share of the time (above which a warning is printed).
-    static constexpr double kWarnShare = 0.01;
-
     explicit LimiterWatch(std::FILE* err);
     LimiterWatch(const LimiterWatch&) = delete;
     LimiterWatch& operator=(const LimiterWatch&) = delete;
@@ -34,11 +31,14 @@ public:
     // Compares each limiter with the last check; prints what was too hot.
     void check();
 
+private:
+    // The share of the time above which a warning is printed.
+    static constexpr double kWarnShare = 0.01;
+
     // The warning for `reduced` frames held down in `seconds` at `rate`, or
     // empty when that is no more than kWarnShare of the time.
     static QString warning(const QString& what, std::uint64_t reduced, double seconds, int rate);
 
-private:
     struct Watched
     {
         QString what;
