@@ -1,0 +1,34 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id_ID" sourcelanguage="en_US">
+<context>
+    <name>HotKeyHook</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Pengubah Suara</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Papan Suara</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Dengar suara sendiri</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Terapkan pengubah suara</translation>
+    </message>
+</context>
+<context>
+    <name>XDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,34 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en_US">
+<context>
+    <name>HotKeyHook</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Cambiavoce</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Pannello suoni</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Ascoltami</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Applica cambiavoce</translation>
+    </message>
+</context>
+<context>
+    <name>XDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+</TS>
