@@ -25,10 +25,36 @@
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chinese(Simplified)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chinese(Traditional)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Korean</translation>
+    </message>
+</context>
+<context>
     <name>XDialog</name>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>XLineEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
     </message>
 </context>
 </TS>

@@ -25,10 +25,36 @@
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chino (simplificado)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chino (tradicional)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+</context>
+<context>
     <name>XDialog</name>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>XLineEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 </TS>

@@ -25,10 +25,36 @@
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chinois (simplifié)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chinois (traditionnel)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coréen</translation>
+    </message>
+</context>
+<context>
     <name>XDialog</name>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>XLineEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 </TS>

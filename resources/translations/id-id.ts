@@ -25,10 +25,36 @@
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Tionghoa (Sederhana)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Tionghoa (Tradisional)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Jepang</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Korea</translation>
+    </message>
+</context>
+<context>
     <name>XDialog</name>
     <message>
         <source>Close</source>
         <translation>Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>XLineEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Hapus</translation>
     </message>
 </context>
 </TS>

@@ -25,10 +25,36 @@
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Tiếng Trung (Giản thể)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Tiếng Trung (Phồn thể)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Tiếng Nhật</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Tiếng Hàn</translation>
+    </message>
+</context>
+<context>
     <name>XDialog</name>
     <message>
         <source>Close</source>
         <translation>Đóng</translation>
+    </message>
+</context>
+<context>
+    <name>XLineEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Xóa</translation>
     </message>
 </context>
 </TS>

@@ -25,10 +25,36 @@
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>簡體中文</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日語</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韓語</translation>
+    </message>
+</context>
+<context>
     <name>XDialog</name>
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>XLineEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
     </message>
 </context>
 </TS>
