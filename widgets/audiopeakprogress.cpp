@@ -1,0 +1,57 @@
+#include "audiopeakprogress.h"
+
+#include "kit.h"
+#include "kitaccessible.h"
+
+#include <QPainter>
+
+AudioPeakProgress::AudioPeakProgress(QWidget* parent) : QWidget(parent)
+{
+    KitAccessible::install();
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+int AudioPeakProgress::value() const
+{
+    return m_value;
+}
+
+int AudioPeakProgress::filledWidth(int value, int width)
+{
+    return width * qBound(0, value, 100) / 100;
+}
+
+void AudioPeakProgress::setValue(int value)
+{
+    value = qBound(0, value, 100);
+    if (value == m_value)
+        return;
+    const bool widthChanged = filledWidth(value, width()) != filledWidth(m_value, width());
+    m_value = value;
+    if (widthChanged) {
+        update();
+        KitAccessible::valueChanged(this, value);
+    }
+}
+
+QSize AudioPeakProgress::sizeHint() const
+{
+    return Kit::size(200, 10);
+}
+
+void AudioPeakProgress::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double radius = height() / 2.0;
+    painter.setBrush(Kit::trackColor());
+    painter.drawRoundedRect(rect(), radius, radius);
+    const int filled = filledWidth(m_value, width());
+    if (filled <= 0)
+        return;
+    // Clip rather than shrink, so the left end keeps its round cap.
+    painter.setClipRect(QRect(0, 0, filled, height()));
+    painter.setBrush(Kit::accentColor());
+    painter.drawRoundedRect(rect(), radius, radius);
+}

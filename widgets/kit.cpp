@@ -1,0 +1,77 @@
+#include "kit.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <QX11Info>
+
+#include <cmath>
+
+namespace Kit {
+namespace {
+
+double g_scaleX = 1.0;
+double g_scaleY = 1.0;
+QPointer<QWidget> g_currentWindow;
+
+} // namespace
+
+void setScale(double x, double y)
+{
+    g_scaleX = x > 0 ? x : 1.0;
+    g_scaleY = y > 0 ? y : 1.0;
+}
+
+double scaleX()
+{
+    return g_scaleX;
+}
+
+double scaleY()
+{
+    return g_scaleY;
+}
+
+int scaled(double design, double factor)
+{
+    // A small epsilon keeps 28 x 1.25 at 35 when the product lands just under it.
+    return static_cast<int>(std::floor(design * factor + 1e-9));
+}
+
+int px(double design)
+{
+    return scaled(design, g_scaleX);
+}
+
+int py(double design)
+{
+    return scaled(design, g_scaleY);
+}
+
+QSize size(double width, double height)
+{
+    return {px(width), py(height)};
+}
+
+void nameIconButton(QWidget* button, const QString& name)
+{
+    button->setToolTip(name);
+    button->setAccessibleName(name);
+}
+
+bool hasCompositor()
+{
+    return QGuiApplication::platformName() != QLatin1String("xcb") || QX11Info::isCompositingManagerRunning();
+}
+
+QWidget* currentWindow()
+{
+    return g_currentWindow.data();
+}
+
+void setCurrentWindow(QWidget* window)
+{
+    g_currentWindow = window;
+}
+
+} // namespace Kit

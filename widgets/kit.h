@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// What every widget of the kit shares: the interface scale factors and the
+// program's current top-level window. The application sets both; sizes in
+// the kit and the screens are design pixels that pass through px()/py().
+namespace Kit {
+
+void setScale(double x, double y);
+double scaleX();
+double scaleY();
+
+// Design pixels times the horizontal (px) or vertical (py) factor, rounded down.
+int px(double design);
+int py(double design);
+QSize size(double width, double height);
+// Design pixels at an explicit factor, rounded down (the style sheets use it).
+int scaled(double design, double factor);
+
+// An icon button's name: its tooltip and what assistive tools read.
+void nameIconButton(QWidget* button, const QString& name);
+
+// Whether translucent windows are drawn translucent (a compositor runs);
+// without one, dialogs drop their shadow margin and round by a mask.
+bool hasCompositor();
+
+QWidget* currentWindow();
+void setCurrentWindow(QWidget* window);
+
+// The kit's colours.
+inline QColor windowColor()
+{
+    return {23, 25, 40};
+}
+inline QColor panelColor()
+{
+    return {40, 40, 59};
+}
+inline QColor frameColor()
+{
+    return {53, 53, 67};
+}
+inline QColor textColor()
+{
+    return {255, 255, 255};
+}
+inline QColor dimTextColor()
+{
+    return {151, 151, 151};
+}
+inline QColor accentColor()
+{
+    return {213, 100, 253};
+}
+inline QColor trackColor()
+{
+    return {102, 102, 102};
+}
+
+} // namespace Kit
