@@ -3,6 +3,7 @@
 #include "audiomanager.h"
 #include "bugsplatproxy.h"
 #include "cutesettings.h"
+#include "languagesettings.h"
 #include "xapplication.h"
 
 #include "spdlog_qt"
@@ -126,11 +127,16 @@ void AppManager::initialize()
     for (int i = 0; i < ThemeColorCount; ++i)
         d->colors[i] = QColor(kThemeColors[i].red, kThemeColors[i].green, kThemeColors[i].blue, 255);
 
-    for (const auto& substitute : kFontSubstitutes)
-        QFont::insertSubstitution(QString::fromLatin1(substitute[0]), QString::fromLatin1(substitute[1]));
+    registerFontSubstitutes();
     d->font = fontEntry(CuteSettings::instance()->value(QStringLiteral("Language"), 0, Native).toInt());
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        // The stored language becomes current; later changes swap the font.
+        LanguageSettings* languages = LanguageSettings::instance();
+        languages->setLanguage(languages->currentLanguage());
+        connect(languages, &LanguageSettings::languageChanged, this, &AppManager::onLanguageChanged,
+                Qt::UniqueConnection);
         QApplication::setFont(QFont(fontFamily(), d->font.applicationSize));
+    }
 
     const QString logFolder = CuteSettings::logPath();
     InitSpdLogW(L"AppLog.log", logFolder.toStdWString().c_str());
@@ -144,6 +150,12 @@ void AppManager::initialize()
                                      QString());
 
     d->keepAwake();
+}
+
+void AppManager::registerFontSubstitutes()
+{
+    for (const auto& substitute : kFontSubstitutes)
+        QFont::insertSubstitution(QString::fromLatin1(substitute[0]), QString::fromLatin1(substitute[1]));
 }
 
 void AppManager::finishStart()

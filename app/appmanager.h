@@ -48,6 +48,8 @@ public:
 
     static QString imagePath(const QString& name);
     static FontEntry fontEntry(int language);
+    // The installed families that stand in for the interface's named ones.
+    static void registerFontSubstitutes();
     static QString systemDescription();
 
     // Applies the font of `language` when its family differs from the current one.

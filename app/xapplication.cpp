@@ -1,5 +1,7 @@
 #include "xapplication.h"
 
+#include "kit.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -238,6 +240,7 @@ XApplication::XApplication(int& argc, char** argv, bool allowSecondary, int opti
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
     m_scaleX = m_scaleY = scaleForRatio(ratio);
+    Kit::setScale(m_scaleX, m_scaleY);
     d->options = options;
     if (!userData.isEmpty())
         d->userData.append(userData);
@@ -557,6 +560,7 @@ QWidget* XApplication::currentWindow() const
 void XApplication::setCurrentWindow(QWidget* window)
 {
     m_currentWindow = window;
+    Kit::setCurrentWindow(window);
 }
 
 double XApplication::scaleX() const
