@@ -212,8 +212,8 @@ KitGallery::KitGallery(QWidget* parent) : XFramelessWindow(parent)
     connect(m_messageButton, &QPushButton::clicked, this, &KitGallery::openMessage);
     connect(m_noticeButton, &QPushButton::clicked, this, &KitGallery::openNotice);
 
-    resize(Kit::size(760, 560));
     retranslate();
+    resize(qMax(Kit::px(780), sizeHint().width()), sizeHint().height());
 }
 
 XDialog* KitGallery::openDialog()
@@ -231,7 +231,8 @@ XDialog* KitGallery::openDialog()
     ok->setMinimumSize(Kit::size(110, 32));
     connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     dialog->contentLayout()->addWidget(ok, 0, Qt::AlignRight);
-    dialog->resize(Kit::size(400, 200));
+    dialog->setMinimumWidth(Kit::px(400));
+    dialog->adjustSize();
     dialog->show();
     return dialog;
 }

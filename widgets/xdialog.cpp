@@ -30,6 +30,8 @@ const QColor kInactiveShadow(23, 25, 40);
 struct XDialog::Private
 {
     QWidget* frame = nullptr;
+    QWidget* titleArea = nullptr;
+    int margin = 0;
     QLabel* titleLabel = nullptr;
     QPushButton* closeButton = nullptr;
     QVBoxLayout* content = nullptr;
@@ -70,7 +72,9 @@ XDialog::XDialog(QWidget* parent) : QDialog(parent), d(std::make_unique<Private>
     layout->setContentsMargins(0, 0, 0, Kit::py(16));
     layout->setSpacing(0);
 
+    d->margin = margin;
     auto* titleArea = new QWidget(d->frame);
+    d->titleArea = titleArea;
     titleArea->setFixedHeight(Kit::py(kTitleHeight));
     auto* titleRow = new QHBoxLayout(titleArea);
     titleRow->setContentsMargins(Kit::px(16), 0, Kit::px(10), 0);
@@ -97,7 +101,7 @@ XDialog::XDialog(QWidget* parent) : QDialog(parent), d(std::make_unique<Private>
     layout->addLayout(d->content, 1);
 
     d->setShadow(true);
-    changeEvent(nullptr);
+    retranslate();
 }
 
 XDialog::~XDialog() = default;
@@ -141,6 +145,13 @@ void XDialog::setCloseAllowed(bool allowed)
 void XDialog::setCloseButtonVisible(bool visible)
 {
     d->closeButton->setVisible(visible);
+}
+
+void XDialog::setTitleAreaVisible(bool visible)
+{
+    d->titleArea->setVisible(visible);
+    d->titleAreaHeight = d->margin + (visible ? d->titleArea->height() : 0);
+    d->content->setContentsMargins(Kit::px(20), visible ? Kit::py(4) : Kit::py(16), Kit::px(20), 0);
 }
 
 QVBoxLayout* XDialog::contentLayout() const
@@ -248,8 +259,12 @@ void XDialog::closeEvent(QCloseEvent* event)
 
 void XDialog::changeEvent(QEvent* event)
 {
-    if (!event || event->type() == QEvent::LanguageChange)
-        Kit::nameIconButton(d->closeButton, tr("Close"));
-    if (event)
-        QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void XDialog::retranslate()
+{
+    Kit::nameIconButton(d->closeButton, tr("Close"));
 }

@@ -31,6 +31,8 @@ public:
     void setCloseGuard(bool guard);
     void setCloseAllowed(bool allowed);
     void setCloseButtonVisible(bool visible);
+    // Without its title area the dialog is only its content (a notice).
+    void setTitleAreaVisible(bool visible);
 
     // Where subclasses put their content.
     QVBoxLayout* contentLayout() const;
@@ -53,6 +55,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -30,10 +30,15 @@ XFramelessWindow::XFramelessWindow(QWidget* parent) : QMainWindow(parent), d(std
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint);
     setMouseTracking(true);
-    // The native window exists from here on, so its mouse events pass the
-    // filter before any child widget sees them.
-    winId();
+}
+
+void XFramelessWindow::showEvent(QShowEvent* event)
+{
+    // The native window's mouse events pass the filter before any child
+    // widget sees them. A change of window flags makes a new native window,
+    // so the filter goes on at every show (installing twice keeps one).
     windowHandle()->installEventFilter(this);
+    QMainWindow::showEvent(event);
 }
 
 XFramelessWindow::~XFramelessWindow() = default;

@@ -30,7 +30,7 @@ XLineEdit::XLineEdit(QWidget* parent) : QLineEdit(parent)
     });
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_clear->setVisible(!text.isEmpty()); });
-    changeEvent(nullptr);
+    retranslate();
 }
 
 void XLineEdit::setLeadingIcon(const QString& image, const QString& name)
@@ -49,10 +49,14 @@ QToolButton* XLineEdit::clearButton() const
 
 void XLineEdit::changeEvent(QEvent* event)
 {
-    if (!event || event->type() == QEvent::LanguageChange)
-        Kit::nameIconButton(m_clear, tr("Clear"));
-    if (event)
-        QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QLineEdit::changeEvent(event);
+}
+
+void XLineEdit::retranslate()
+{
+    Kit::nameIconButton(m_clear, tr("Clear"));
 }
 
 void XLineEdit::resizeEvent(QResizeEvent* event)

@@ -23,6 +23,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void retranslate();
     void place();
 
     QToolButton* m_clear = nullptr;

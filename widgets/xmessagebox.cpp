@@ -45,7 +45,8 @@ XMessageBox::XMessageBox(const QString& text, const QStringList& buttons, QWidge
     contentLayout()->addWidget(m_text);
 
     if (buttons.isEmpty()) {
-        setCloseButtonVisible(false);
+        setTitleAreaVisible(false);
+        m_text->setMinimumWidth(Kit::px(200));
         setAccessibleName(text);
         return;
     }
