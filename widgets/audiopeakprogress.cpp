@@ -42,16 +42,5 @@ QSize AudioPeakProgress::sizeHint() const
 void AudioPeakProgress::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    const double radius = height() / 2.0;
-    painter.setBrush(Kit::trackColor());
-    painter.drawRoundedRect(rect(), radius, radius);
-    const int filled = filledWidth(m_value, width());
-    if (filled <= 0)
-        return;
-    // Clip rather than shrink, so the left end keeps its round cap.
-    painter.setClipRect(QRect(0, 0, filled, height()));
-    painter.setBrush(Kit::accentColor());
-    painter.drawRoundedRect(rect(), radius, radius);
+    Kit::paintBar(painter, rect(), filledWidth(m_value, width()), Kit::trackColor(), Kit::accentColor());
 }

@@ -1,6 +1,7 @@
 #include "kit.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <QX11Info>
@@ -51,6 +52,23 @@ int py(double design)
 QSize size(double width, double height)
 {
     return {px(width), py(height)};
+}
+
+void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& track, const QBrush& fill)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double radius = rect.height() / 2.0;
+    painter.setBrush(track);
+    painter.drawRoundedRect(rect, radius, radius);
+    if (filled > 0) {
+        // Clip rather than shrink, so the left end keeps its round cap.
+        painter.setClipRect(QRect(rect.left(), rect.top(), filled, rect.height()));
+        painter.setBrush(fill);
+        painter.drawRoundedRect(rect, radius, radius);
+    }
+    painter.restore();
 }
 
 void nameIconButton(QWidget* button, const QString& name)

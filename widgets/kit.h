@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QSize>
 #include <QString>
 
+class QPainter;
+class QRect;
 class QWidget;
 
 // What every widget of the kit shares: the interface scale factors and the
@@ -21,6 +24,9 @@ int py(double design);
 QSize size(double width, double height);
 // Design pixels at an explicit factor, rounded down (the style sheets use it).
 int scaled(double design, double factor);
+
+// A bar with round ends: the track, then its first `filled` pixels in `fill`.
+void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& track, const QBrush& fill);
 
 // An icon button's name: its tooltip and what assistive tools read.
 void nameIconButton(QWidget* button, const QString& name);
