@@ -142,17 +142,20 @@ private slots:
         QCOMPARE(gallery.pos(), QPoint(130, 140));
     }
 
-    void maximisedWindowStaysOnTheScreen()
+    // A double click on the caption maximises within the screen and restores.
+    void doubleClickOnTheCaptionMaximisesWithinTheScreen()
     {
         KitGallery gallery;
         gallery.setGeometry(100, 100, 700, 500);
         gallery.show();
         QVERIFY(QTest::qWaitForWindowExposed(&gallery));
         const QRect normal = gallery.geometry();
-        gallery.toggleMaximized();
+        const QPoint caption =
+            gallery.titleBar()->mapTo(&gallery, QPoint(gallery.titleBar()->width() / 2, 20));
+        QTest::mouseDClick(gallery.windowHandle(), Qt::LeftButton, {}, caption);
         const QRect available = gallery.screen()->availableGeometry();
-        QTRY_VERIFY(available.contains(gallery.frameGeometry()));
         QTRY_COMPARE(gallery.frameGeometry().size(), available.size());
+        QVERIFY(available.contains(gallery.frameGeometry()));
         gallery.toggleMaximized();
         QTRY_COMPARE(gallery.geometry(), normal);
     }

@@ -1,6 +1,6 @@
 #include "xframelesswindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -19,6 +19,7 @@ struct XFramelessWindow::Private
     QPoint pressPos;
     QRect pressGeometry;
     bool cursorSet = false;
+    bool captionPressed = false;
 
     // Maximised by hand: the geometry to restore.
     QRect manualNormalGeometry;
@@ -200,17 +201,26 @@ bool XFramelessWindow::eventFilter(QObject* watched, QEvent* event)
         const FrameHit hit = hitTest(mouse->globalPos());
         if (hit == FrameHit::Client)
             break;
-        const bool system = hit == FrameHit::Caption ? windowHandle()->startSystemMove()
-                                                     : windowHandle()->startSystemResize(frameHitEdges(hit));
-        if (!system) {
-            d->dragging = hit;
-            d->pressPos = mouse->globalPos();
-            d->pressGeometry = geometry();
+        d->pressPos = mouse->globalPos();
+        d->pressGeometry = geometry();
+        if (hit == FrameHit::Caption) {
+            // The move starts once the pointer travels, so that a click and a
+            // double click on the caption stay ours.
+            d->captionPressed = true;
+            return true;
         }
+        if (!windowHandle()->startSystemResize(frameHitEdges(hit)))
+            d->dragging = hit;
         return true;
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (d->captionPressed && (mouse->buttons() & Qt::LeftButton) &&
+            (mouse->globalPos() - d->pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+            d->captionPressed = false;
+            if (!windowHandle()->startSystemMove())
+                d->dragging = FrameHit::Caption;
+        }
         if (d->dragging != FrameHit::Client) {
             const QPoint delta = mouse->globalPos() - d->pressPos;
             if (d->dragging == FrameHit::Caption)
@@ -233,6 +243,7 @@ bool XFramelessWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::MouseButtonRelease:
+        d->captionPressed = false;
         if (d->dragging != FrameHit::Client) {
             d->dragging = FrameHit::Client;
             return true;
