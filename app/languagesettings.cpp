@@ -9,25 +9,31 @@
 
 namespace {
 
-constexpr std::array<const char*, LanguageSettings::LanguageCount> kFiles = {
-    "en-us.qm", "zh-cn.qm", "zh-tw.qm", "it-it.qm", "de-de.qm", "fr-fr.qm", "es-es.qm",
-    "pt-pt.qm", "ja-jp.qm", "ru-ru.qm", "id-id.qm", "ko-kr.qm", "vi-vn.qm"};
-
-// Names shown as written, in every language. The four others are translated.
-constexpr std::array<const char*, LanguageSettings::LanguageCount> kNames = {
-    "English", QT_TRANSLATE_NOOP("LanguageSettings", "Chinese(Simplified)"),
-    QT_TRANSLATE_NOOP("LanguageSettings", "Chinese(Traditional)"), "Italiano", "Deutsch", "Fran\u00e7ais",
-    "Espa\u00f1ol", "Portugu\u00eas", QT_TRANSLATE_NOOP("LanguageSettings", "Japanese"),
-    // The Russian name begins with a Latin capital P, as the menu has always shown it.
-    "P\u0443\u0441\u0441\u043a\u0438\u0439", "Indonesian", QT_TRANSLATE_NOOP("LanguageSettings", "Korean"),
-    "Ti\u1ebfng Vi\u1ec7t"};
-
-bool isTranslatedName(int language)
+// Per language, in number order: its translation file, its menu text, and
+// whether that text is translated (otherwise it is shown as written).
+struct Language
 {
-    return language == LanguageSettings::ChineseSimplified ||
-           language == LanguageSettings::ChineseTraditional || language == LanguageSettings::Japanese ||
-           language == LanguageSettings::Korean;
-}
+    const char* file;
+    const char* name;
+    bool translated;
+};
+
+constexpr std::array<Language, LanguageSettings::LanguageCount> kLanguages = {{
+    {"en-us.qm", "English", false},
+    {"zh-cn.qm", QT_TRANSLATE_NOOP("LanguageSettings", "Chinese(Simplified)"), true},
+    {"zh-tw.qm", QT_TRANSLATE_NOOP("LanguageSettings", "Chinese(Traditional)"), true},
+    {"it-it.qm", "Italiano", false},
+    {"de-de.qm", "Deutsch", false},
+    {"fr-fr.qm", "Fran\u00e7ais", false},
+    {"es-es.qm", "Espa\u00f1ol", false},
+    {"pt-pt.qm", "Portugu\u00eas", false},
+    {"ja-jp.qm", QT_TRANSLATE_NOOP("LanguageSettings", "Japanese"), true},
+    // The Russian name begins with a Latin capital P, as the menu has always shown it.
+    {"ru-ru.qm", "P\u0443\u0441\u0441\u043a\u0438\u0439", false},
+    {"id-id.qm", "Indonesian", false},
+    {"ko-kr.qm", QT_TRANSLATE_NOOP("LanguageSettings", "Korean"), true},
+    {"vi-vn.qm", "Ti\u1ebfng Vi\u1ec7t", false},
+}};
 
 const QString kLanguageKey = QStringLiteral("Language");
 
@@ -51,15 +57,17 @@ int LanguageSettings::currentLanguage() const
 
 QString LanguageSettings::fileName(int language)
 {
-    return QString::fromLatin1(kFiles[language >= 0 && language < LanguageCount ? language : English]);
+    return QString::fromLatin1(
+        kLanguages[language >= 0 && language < LanguageCount ? language : English].file);
 }
 
 QString LanguageSettings::menuText(int language)
 {
     if (language < 0 || language >= LanguageCount)
         return {};
-    return isTranslatedName(language) ? QCoreApplication::translate("LanguageSettings", kNames[language])
-                                      : QString::fromUtf8(kNames[language]);
+    const Language& entry = kLanguages[language];
+    return entry.translated ? QCoreApplication::translate("LanguageSettings", entry.name)
+                            : QString::fromUtf8(entry.name);
 }
 
 void LanguageSettings::setTranslationFolder(const QString& folder)
