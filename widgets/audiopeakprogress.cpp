@@ -8,7 +8,6 @@
 AudioPeakProgress::AudioPeakProgress(QWidget* parent) : QWidget(parent)
 {
     KitAccessible::install();
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 int AudioPeakProgress::value() const

@@ -71,6 +71,20 @@ void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& tr
     painter.restore();
 }
 
+QString buttonStyle(bool primary, double designHeight)
+{
+    const QString sheet =
+        primary
+            ? QStringLiteral(
+                  "QPushButton { color: #FFFFFF; border: none; border-radius: %1px; padding: 0 %2px; "
+                  "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(205,94,240), "
+                  "stop:1 rgb(106,50,255)); } QPushButton:focus { border: 1px solid #FFFFFF; }")
+            : QStringLiteral("QPushButton { color: #DCDCDC; border: 1px solid #5A5A70; border-radius: %1px; "
+                             "padding: 0 %2px; background: transparent; } QPushButton:hover { border-color: "
+                             "#9797A8; } QPushButton:focus { border-color: #FFFFFF; }");
+    return sheet.arg(py(designHeight / 2)).arg(px(16));
+}
+
 void nameIconButton(QWidget* button, const QString& name)
 {
     button->setToolTip(name);

@@ -28,6 +28,10 @@ int scaled(double design, double factor);
 // A bar with round ends: the track, then its first `filled` pixels in `fill`.
 void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& track, const QBrush& fill);
 
+// The style sheet of a rounded text button `designHeight` high: the
+// accent-filled primary button or the outlined secondary one.
+QString buttonStyle(bool primary, double designHeight);
+
 // An icon button's name: its tooltip and what assistive tools read.
 void nameIconButton(QWidget* button, const QString& name);
 

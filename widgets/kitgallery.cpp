@@ -43,16 +43,6 @@ const char* const kHeadings[] = {
 const QString kLongDevice =
     QStringLiteral("Microphone (USB Audio Device with a Rather Long Product Name) Analog Mono");
 
-QString secondaryButtonStyle()
-{
-    return QStringLiteral(
-               "QPushButton { color: #DCDCDC; border: 1px solid #5A5A70; border-radius: %1px; "
-               "background: transparent; padding: 0 %2px; } QPushButton:hover { border-color: #9797A8; }"
-               " QPushButton:focus { border-color: #FFFFFF; }")
-        .arg(Kit::py(15))
-        .arg(Kit::px(14));
-}
-
 } // namespace
 
 KitGallery::KitGallery(QWidget* parent) : XFramelessWindow(parent)
@@ -201,7 +191,7 @@ KitGallery::KitGallery(QWidget* parent) : XFramelessWindow(parent)
     m_noticeButton = new QPushButton(central);
     for (QPushButton* button : {m_dialogButton, m_messageButton, m_noticeButton}) {
         button->setMinimumHeight(Kit::py(30));
-        button->setStyleSheet(secondaryButtonStyle());
+        button->setStyleSheet(Kit::buttonStyle(false, 30));
         button->setCursor(Qt::PointingHandCursor);
         dialogs->addWidget(button);
     }
@@ -224,10 +214,11 @@ XDialog* KitGallery::openDialog()
     auto* text =
         new QLabel(tr("This dialog has a drawn frame and a shadow.<br/>Drag it by its title."), dialog);
     text->setStyleSheet(QStringLiteral("color: #DCDCDC; background: transparent;"));
-    text->setWordWrap(true);
+    // The text breaks where it says; wrapping would leave the height of a
+    // narrower layout below it.
     dialog->contentLayout()->addWidget(text);
     auto* ok = new QPushButton(tr("OK"), dialog);
-    ok->setStyleSheet(secondaryButtonStyle());
+    ok->setStyleSheet(Kit::buttonStyle(false, 32));
     ok->setMinimumSize(Kit::size(110, 32));
     connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     dialog->contentLayout()->addWidget(ok, 0, Qt::AlignRight);
@@ -276,10 +267,10 @@ void KitGallery::retranslate()
 
     const QString switchNames[] = {tr("Hear myself"), tr("Apply voice changer"),
                                    tr("Enable all shortcut keys")};
-    const XSwitchButton* switches[] = {m_switchOn, m_switchOff, m_switchDisabled};
+    XSwitchButton* const switches[] = {m_switchOn, m_switchOff, m_switchDisabled};
     for (int i = 0; i < 3; ++i) {
         m_switchLabels.at(i)->setText(switchNames[i]);
-        const_cast<XSwitchButton*>(switches[i])->setAccessibleName(switchNames[i]);
+        switches[i]->setAccessibleName(switchNames[i]);
     }
     m_devices->setAccessibleName(tr("Input device"));
     m_search->setLeadingIcon(QStringLiteral(":/images/search.png"), tr("Search"));

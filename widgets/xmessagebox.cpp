@@ -8,30 +8,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-// The last button is the one the message suggests; the others are plain.
-QString buttonStyle(bool primary)
-{
-    const int radius = Kit::py(17);
-    return primary
-               ? QStringLiteral("QPushButton { color: #FFFFFF; border: none; border-radius: %1px; "
-                                "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(205,94,240), "
-                                "stop:1 rgb(106,50,255)); padding: 0 %2px; }"
-                                "QPushButton:focus { border: 1px solid #FFFFFF; }")
-                     .arg(radius)
-                     .arg(Kit::px(18))
-               : QStringLiteral(
-                     "QPushButton { color: #DCDCDC; border: 1px solid #5A5A70; border-radius: %1px; "
-                     "background: transparent; padding: 0 %2px; }"
-                     "QPushButton:hover { border-color: #9797A8; }"
-                     "QPushButton:focus { border-color: #FFFFFF; }")
-                     .arg(radius)
-                     .arg(Kit::px(18));
-}
-
-} // namespace
-
 XMessageBox::XMessageBox(const QString& text, const QStringList& buttons, QWidget* parent) : XDialog(parent)
 {
     setModal(true);
@@ -57,7 +33,8 @@ XMessageBox::XMessageBox(const QString& text, const QStringList& buttons, QWidge
         auto* button = new QPushButton(buttons.at(i), this);
         button->setMinimumSize(Kit::size(110, 34));
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(buttonStyle(i == buttons.size() - 1));
+        // The last button is the one the message suggests.
+        button->setStyleSheet(Kit::buttonStyle(i == buttons.size() - 1, 34));
         const int result = i + 1;
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         row->addWidget(button);
