@@ -2,6 +2,9 @@
 
 #include "pulsesession.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 #include <algorithm>
 
 namespace VirtualCable {
@@ -12,6 +15,10 @@ const char kRecordingDescription[] = "CABLE Output (VB-Audio Virtual Cable)";
 namespace {
 
 constexpr int kConnectTimeoutMs = 2000;
+// PipeWire's PulseAudio server answers a module load before the new node is
+// listed, so a fresh side is looked for again for up to this long.
+constexpr int kAppearTimeoutMs = 3000;
+constexpr int kAppearPollMs = 50;
 
 struct Sides
 {
@@ -61,6 +68,28 @@ QByteArray description(const char* text)
     return QByteArray("device.description=\"") + text + '"';
 }
 
+// Lists the devices again until `present` holds for them; past the time,
+// `missing` becomes the error.
+template <typename Present>
+bool waitForSide(PulseSession* session, QList<PulseSession::Device>* sinks,
+                 QList<PulseSession::Device>* sources, QString* error, Present present,
+                 const QString& missing)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (!listDevices(session, sinks, sources, error))
+            return false;
+        if (present(findSides(*sinks, *sources)))
+            return true;
+        if (clock.elapsed() >= kAppearTimeoutMs) {
+            *error = missing;
+            return false;
+        }
+        QThread::msleep(kAppearPollMs);
+    }
+}
+
 } // namespace
 
 Status status(const QList<AudioDevice>& inputs, const QList<AudioDevice>& outputs)
@@ -92,13 +121,11 @@ bool load(QString* error, QStringList* done)
         }
         if (done)
             done->append(QString::fromLatin1(kPlaybackDescription));
-        if (!listDevices(&session, &sinks, &sources, error))
+        if (!waitForSide(
+                &session, &sinks, &sources, error, [](const Sides& found) { return found.playback; },
+                QStringLiteral("the sound server made no output named \"%1\"").arg(kPlaybackDescription)))
             return false;
         sides = findSides(sinks, sources);
-        if (!sides.playback) {
-            *error = QStringLiteral("the sound server made no output named \"%1\"").arg(kPlaybackDescription);
-            return false;
-        }
     }
     if (!sides.recording) {
         const QByteArray arguments = "master=" + sides.playback->monitorName +
@@ -110,12 +137,10 @@ bool load(QString* error, QStringList* done)
         }
         if (done)
             done->append(QString::fromLatin1(kRecordingDescription));
-        if (!listDevices(&session, &sinks, &sources, error))
+        if (!waitForSide(
+                &session, &sinks, &sources, error, [](const Sides& found) { return found.recording; },
+                QStringLiteral("the sound server made no input named \"%1\"").arg(kRecordingDescription)))
             return false;
-        if (!findSides(sinks, sources).recording) {
-            *error = QStringLiteral("the sound server made no input named \"%1\"").arg(kRecordingDescription);
-            return false;
-        }
     }
     return true;
 }
