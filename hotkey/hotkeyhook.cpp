@@ -11,6 +11,8 @@ struct HotKeyHook::Private
     QString path;
     bool suspended = false;
     bool enabled = true;
+    // Whether the table was read: one never read is not written over the file.
+    bool loaded = false;
     X11KeyListener* listener = nullptr;
 };
 
@@ -41,13 +43,15 @@ void HotKeyHook::installHook()
 void HotKeyHook::loadTable()
 {
     HotKey::readTable(d->path, &d->table);
+    d->loaded = true;
 }
 
 void HotKeyHook::uninstallHook()
 {
     delete d->listener;
     d->listener = nullptr;
-    writeTable();
+    if (d->loaded)
+        writeTable();
 }
 
 bool HotKeyHook::isListening() const
