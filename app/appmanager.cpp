@@ -290,12 +290,13 @@ void AppManager::quitOnSignals()
 
 void AppManager::quit()
 {
+    // The gates go and the user's default microphone comes back.
+    AudioManager::instance()->release();
+    // The hotkeys, the user's stores and the tray icon go (their owners listen).
     emit quitting();
     CuteSettings* settings = CuteSettings::instance();
     if (settings->value(QStringLiteral("AppFirstCycle"), true, Native).toBool())
         settings->setValue(QStringLiteral("AppFirstCycle"), false, Native);
-    // The gates go and the user's default microphone comes back.
-    AudioManager::instance()->release();
     LogInfo("App quit");
     SpdLogFlush();
     // No destructors run after this, so the single-instance block is given up here.

@@ -78,7 +78,8 @@ public:
     static int compareVersions(const QString& a, const QString& b);
 
 signals:
-    // The quit sequence has begun (the process ends right after it).
+    // The quit sequence has released the engine; listeners put away what
+    // they own (hotkeys, stores, the tray icon). The process ends right after.
     void quitting();
     // The answer of an update check: the update document's members plus
     // "CheckResult" (1 newer than this program, 0 not newer, -1 failed).

@@ -1,8 +1,7 @@
 #include "appmanager.h"
-#include "cataloguesetup.h"
-#include "enginesetup.h"
 #include "gatracker.h"
-#include "launchmanager.h"
+#include "launcher.h"
+#include "mainwindow.h"
 #include "xapplication.h"
 
 #include "spdlog_qt"
@@ -25,22 +24,30 @@ int main(int argc, char** argv)
     QObject::connect(manager, &AppManager::quitting, manager, [] {
         GaTracker::instance()->track(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
     });
+    manager->quitOnSignals();
 
+    // The splash runs the launch steps (cable, resources, catalogues) in
+    // nested event loops, then the main window is built behind it.
+    auto* launcher = new Launcher;
+    app.setCurrentWindow(launcher);
+    launcher->start();
+    manager->finishStart();
+
+    auto* window = new MainWindow;
+    app.setCurrentWindow(window);
     QObject::connect(
-        &app, &XApplication::instanceStarted, manager,
-        [&app] {
+        &app, &XApplication::instanceStarted, window,
+        [window] {
             LogInfo("[App] another start asked for the window");
-            AppManager::raiseWindow(app.currentWindow());
+            AppManager::raiseWindow(window);
         },
         Qt::DirectConnection);
-    manager->quitOnSignals();
-    QTimer::singleShot(0, manager, [manager] {
-        manager->finishStart();
-        configureCatalogues();
-        LaunchManager::instance()->checkResources();
-        LaunchManager::instance()->loadCatalogues();
-        startAudioEngine();
-    });
+    // Progress 100 closes the splash a second later; the window then shows
+    // itself and starts the engine and the hotkeys.
+    QTimer::singleShot(0, window, [window] { window->reportReady(); });
 
-    return app.exec();
+    const int result = app.exec();
+    delete window;
+    delete launcher;
+    return result;
 }

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Stimmverzerrer beim Spielen nutzen</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle Royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Arena-Spiele</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Shooter</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>Online-RPGs</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Teamspiele</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Stimmverzerrer auf sozialen Plattformen nutzen</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Sprachchat</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Videokonferenzen</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Livestreaming</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Gruppenchat</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Einsatz auf Drittplattformen</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Stellen Sie in der anderen Anwendung unser virtuelles Mikrofon als Eingabemikrofon ein, um Ihre Stimme auf dieser Plattform zu verändern.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Koreanisch</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Stimmverzerrer</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Soundboard</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Andere Apps</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Mich selbst hören</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Stimmverzerrer anwenden</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Ein-/Ausgabegerät</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>In Systemleiste minimieren</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Tastenkürzel bereits belegt</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Initialisierung der Ressourcen fehlgeschlagen. Starten Sie die Software neu, wenn Sie die neue Stimme verwenden möchten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Download fehlgeschlagen. Bitte überprüfen Sie die Internetverbindung!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Bitte installieren Sie zuerst den virtuellen Treiber
+
+Die Software kann erst nach der Installation des virtuellen Treibers verwendet werden. Bitte klicken Sie auf „Installieren“.</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Hinweis
+
+Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erkennen“, um das Gerät erneut zu erkennen.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Keine einstellbaren Parameter</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Möchten Sie den ausgewählten Sound wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Wiedergabe fehlgeschlagen, die Datei existiert nicht oder ist beschädigt! Möchten Sie diesen Sound löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>In Systemleiste minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>Die aktuelle Version ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>Eine neue Version ist verfügbar!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Version: %1 | Größe: %2 | Veröffentlichungsdatum: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Kein Update-Server festgelegt. Updates kommen mit den Paketen Ihres Systems.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Update-Informationen konnten nicht abgerufen werden. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 <context>

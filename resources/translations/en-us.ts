@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Free software under the GNU General Public License, version 3 or later.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Use voice changer for gaming</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Arena games</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Shooters</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>Online RPGs</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Team games</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Use voice changer on social platforms</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Voice chat</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Video meetings</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Live streaming</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Group chat</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Applied to third-party platforms</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Korean</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>VoiceBox</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Soundboard</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>3rd party access</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Languages</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Open Log Folder</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Hear myself</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Apply voice changer</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Input/Output Device</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Open %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Minimize to tray</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Repeated keybind</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Resource initialization failed, restart the software if you want to use the new voice</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Download failed. Please check the internet connection!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Detection</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Non-adjustment for parameters</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Are you sure you want to delete the selected sound?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimize to Tray</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Remind Me Later</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Update now</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Waiting for checking...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>Current version is up to date.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>A new version is available!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Version: %1 | Size: %2 | Release Date: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>No update server is set. Updates come with your system&apos;s packages.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Fetch update info failed. Please retry later.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>

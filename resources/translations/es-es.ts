@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versión:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Usa el cambiador de voz en juegos</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Juegos de arena</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Shooters</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>RPG en línea</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Juegos de equipo</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Usa el cambiador de voz en redes sociales</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Chat de voz</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Llamadas</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Videoconferencias</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Directos</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Chat de grupo</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Uso en plataformas de terceros</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Cambia el micrófono de entrada de la aplicación de terceros a nuestro micrófono virtual para cambiar tu voz en esa plataforma.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Coreano</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Cambiador de voz</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Panel de sonidos</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Acceso de terceros</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Preguntas frecuentes</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Abrir carpeta de registros</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Escucharme</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Aplicar cambiador de voz</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Dispositivo E/S</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Minimizar a la bandeja</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Atajo repetido</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Error al inicializar los recursos. Reinicia el programa si quieres usar la nueva voz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Error en la descarga. ¡Comprueba la conexión a internet!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Instala primero el controlador virtual
+
+El programa solo se puede usar tras instalar el controlador virtual. Haz clic en «Instalar».</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Aviso
+
+Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para volver a detectar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Detectar</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Sin parámetros ajustables</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>¿Seguro que quieres eliminar el sonido seleccionado?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>No se puede reproducir: ¡el archivo no existe o está dañado! ¿Quieres eliminar este sonido?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimizar a la bandeja</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>Tienes la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>¡Hay una nueva versión disponible!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Versión: %1 | Tamaño: %2 | Fecha de publicación: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>No hay ningún servidor de actualizaciones configurado. Las actualizaciones llegan con los paquetes de tu sistema.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>No se pudo obtener la información de actualización. Inténtalo de nuevo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Utiliser le modificateur de voix en jeu</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Jeux d&apos;arène</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Jeux de tir</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>RPG en ligne</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Jeux en équipe</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Utiliser le modificateur de voix sur les réseaux sociaux</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Chat vocal</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Appels</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Visioconférences</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Diffusion en direct</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Discussion de groupe</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Utilisation sur des plateformes tierces</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Choisissez notre micro virtuel comme micro d&apos;entrée dans l&apos;application tierce pour modifier votre voix sur cette plateforme.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Coréen</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Modificateur de voix</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Boîte à sons</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Accès tiers</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>M&apos;entendre</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Appliquer le modificateur de voix</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Périphérique E/S</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Réduire dans la barre d&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Raccourci déjà utilisé</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Échec de l&apos;initialisation des ressources. Redémarrez le logiciel si vous voulez utiliser la nouvelle voix</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Échec du téléchargement. Vérifiez votre connexion Internet !</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Veuillez d&apos;abord installer le pilote virtuel
+
+Le logiciel ne peut être utilisé qu&apos;après l&apos;installation du pilote virtuel. Cliquez sur « Installer ».</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Conseil
+
+Votre micro ou votre casque rencontre un problème. Cliquez sur « Détecter » pour détecter à nouveau le périphérique.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Détecter</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Aucun paramètre réglable</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Voulez-vous vraiment supprimer le son sélectionné ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Lecture impossible : le fichier n&apos;existe pas ou est endommagé ! Voulez-vous supprimer ce son ?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Réduire dans la barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Vérification en cours...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>La version actuelle est à jour.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>Une nouvelle version est disponible !</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Version : %1 | Taille : %2 | Date de publication : %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Aucun serveur de mises à jour n&apos;est défini. Les mises à jour arrivent avec les paquets de votre système.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Impossible de récupérer les informations de mise à jour. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>

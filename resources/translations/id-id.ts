@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versi:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Perangkat lunak bebas di bawah GNU General Public License, versi 3 atau yang lebih baru.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Gunakan pengubah suara untuk bermain game</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Game arena</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Game tembak-menembak</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>RPG online</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Game tim</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Gunakan pengubah suara di platform sosial</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Obrolan suara</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Panggilan</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Rapat video</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Siaran langsung</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Obrolan grup</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Penggunaan di platform pihak ketiga</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Pengguna dapat mengganti mikrofon input aplikasi pihak ketiga ke mikrofon virtual kami untuk mengubah suara di platform tersebut.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Korea</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Memuat...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Pengubah Suara</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Papan Suara</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Akses pihak ketiga</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Pulihkan</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maksimalkan</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Panduan</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalkan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Periksa Pembaruan</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Bantuan</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Buka Folder Log</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Keluar</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Dengar suara sendiri</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Terapkan pengubah suara</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Perangkat Input/Output</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Buka %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Minimalkan ke baki sistem</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Tombol pintasan duplikat</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Inisialisasi sumber daya gagal, mulai ulang perangkat lunak jika ingin menggunakan suara baru</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Unduhan gagal. Periksa koneksi internet Anda!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Instal driver virtual terlebih dahulu
+
+Perangkat lunak hanya dapat digunakan setelah driver virtual diinstal, silakan klik “Instal”.</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instal</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Tips
+
+Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mendeteksi ulang perangkat.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Deteksi</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Tidak ada parameter yang dapat diatur</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Yakin ingin menghapus suara yang dipilih?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Gagal memutar, file tidak ada atau rusak! Apakah Anda ingin menghapus suara ini?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimalkan ke Baki Sistem</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Periksa Pembaruan</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ingatkan Nanti</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Perbarui sekarang</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Menunggu pemeriksaan...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>Versi saat ini sudah yang terbaru.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>Versi baru tersedia!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Versi: %1 | Ukuran: %2 | Tanggal Rilis: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Server pembaruan belum diatur. Pembaruan datang bersama paket sistem Anda.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Gagal mengambil info pembaruan. Silakan coba lagi nanti.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>

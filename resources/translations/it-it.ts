@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software libero distribuito secondo la GNU General Public License, versione 3 o successiva.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Usa il cambiavoce nei giochi</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Giochi arena</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Sparatutto</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>GDR online</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Giochi di squadra</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Usa il cambiavoce sui social</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Chat vocale</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Chiamate</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Videoconferenze</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Dirette streaming</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Chat di gruppo</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Uso su piattaforme di terze parti</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Imposta il nostro microfono virtuale come microfono di ingresso nell&apos;applicazione di terze parti per cambiare la voce su quella piattaforma.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Coreano</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Caricamento...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Cambiavoce</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Pannello suoni</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Terze parti</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Apri cartella dei log</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Ascoltami</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Applica cambiavoce</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Dispositivo I/O</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Apri %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Riduci nell&apos;area di notifica</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Scorciatoia duplicata</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Inizializzazione delle risorse non riuscita, riavvia il programma se vuoi usare la nuova voce</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Download non riuscito. Controlla la connessione a Internet!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Installa prima il driver virtuale
+
+Il programma può essere usato solo dopo aver installato il driver virtuale, fai clic su «Installa».</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Suggerimento
+
+C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per rilevare di nuovo il dispositivo.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Rileva</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Nessun parametro regolabile</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Vuoi davvero eliminare il suono selezionato?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Riproduzione non riuscita, il file non esiste o è danneggiato! Vuoi eliminare questo suono?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Riduci nell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ricordamelo più tardi</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Aggiorna ora</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Verifica in corso...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>La versione attuale è aggiornata.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>È disponibile una nuova versione!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Versione: %1 | Dimensione: %2 | Data di rilascio: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Nessun server di aggiornamento impostato. Gli aggiornamenti arrivano con i pacchetti del sistema.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Impossibile ottenere le informazioni sull&apos;aggiornamento. Riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>

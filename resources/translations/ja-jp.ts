@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>バージョン:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>GNU General Public License バージョン 3 以降で提供されるフリーソフトウェアです。</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>ゲームでボイスチェンジャーを使う</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>バトルロイヤル</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>アリーナゲーム</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>シューティング</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>オンラインRPG</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>チーム戦ゲーム</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>SNSでボイスチェンジャーを使う</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>ボイスチャット</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>通話</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>ビデオ会議</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>ライブ配信</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>グループチャット</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>外部プラットフォームで使う</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>外部アプリの入力マイクを本ソフトの仮想マイクに切り替えると、そのプラットフォームで声を変えられます。</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>韓国語</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>ボイスチェンジャー</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>サウンドボード</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>外部アプリ連携</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>ガイド</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>よくある質問</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>ログフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>自分の声を聞く</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>ボイスチェンジャーを適用</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>入出力デバイス</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 を開く</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>トレイに最小化</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>ショートカットキーが重複しています</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>リソースの初期化に失敗しました。新しいボイスを使うにはソフトを再起動してください</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>ダウンロードに失敗しました。インターネット接続を確認してください！</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>先に仮想ドライバーをインストールしてください
+
+本ソフトは仮想ドライバーをインストールした後で使用できます。「インストール」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>お知らせ
+
+マイク/ヘッドホンに問題があります。「検出」をクリックしてデバイスを再検出してください。</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>検出</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>調整できるパラメーターはありません</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>選択したサウンドを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>再生できません。ファイルが存在しないか破損しています！このサウンドを削除しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>トレイに最小化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>後で通知</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>今すぐ更新</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>確認中...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>新しいバージョンがあります！</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>バージョン: %1 | サイズ: %2 | リリース日: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>更新サーバーが設定されていません。更新はシステムのパッケージで提供されます。</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>更新情報の取得に失敗しました。後でもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>버전:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>GNU 일반 공중 사용 허가서 버전 3 이상에 따라 배포되는 자유 소프트웨어입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>게임에서 음성 변조 사용</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>배틀로얄</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>아레나 게임</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>슈팅 게임</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>온라인 RPG</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>팀 게임</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>소셜 플랫폼에서 음성 변조 사용</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>음성 채팅</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>통화</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>화상 회의</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>라이브 방송</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>그룹 채팅</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>타사 플랫폼에 적용</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>타사 앱의 입력 마이크를 당사의 가상 마이크로 바꾸면 해당 플랫폼에서 음성을 변조할 수 있습니다.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>한국어</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>불러오는 중...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>음성 변조</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>사운드보드</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>타사 앱 연동</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>이전 크기로</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>가이드</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>자주 묻는 질문</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>로그 폴더 열기</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>종료</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>내 목소리 듣기</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>음성 변조 적용</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>입출력 장치</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>볼륨</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 열기</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>트레이로 최소화</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>중복된 단축키</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>리소스 초기화에 실패했습니다. 새 음성을 사용하려면 프로그램을 다시 시작하세요</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>다운로드에 실패했습니다. 인터넷 연결을 확인하세요!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>먼저 가상 드라이버를 설치하세요
+
+가상 드라이버를 설치해야 프로그램을 사용할 수 있습니다. &quot;설치&quot;를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>설치</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>알림
+
+마이크/헤드폰에 문제가 있습니다. &quot;감지&quot;를 클릭하여 장치를 다시 감지하세요.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>감지</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>조절할 수 있는 매개변수가 없습니다</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>선택한 사운드를 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>재생할 수 없습니다. 파일이 없거나 손상되었습니다! 이 사운드를 삭제하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>나중에 알림</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>지금 업데이트</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>확인 중...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>현재 최신 버전입니다.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>새 버전이 있습니다!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>버전: %1 | 크기: %2 | 출시일: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>업데이트 서버가 설정되지 않았습니다. 업데이트는 시스템 패키지로 제공됩니다.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>업데이트 정보를 가져오지 못했습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>볼륨</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versão:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software livre ao abrigo da Licença Pública Geral GNU, versão 3 ou posterior.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Usar o modificador de voz em jogos</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Jogos de arena</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Jogos de tiros</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>RPG online</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Jogos de equipa</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Usar o modificador de voz nas redes sociais</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Conversa de voz</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Chamadas</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Videoconferências</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Transmissões em direto</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Conversa de grupo</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Utilização em plataformas de terceiros</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Mude o microfone de entrada da aplicação de terceiros para o nosso microfone virtual para alterar a voz nessa plataforma.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Coreano</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>A carregar...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Modificador de voz</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Painel de sons</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Acesso de terceiros</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Procurar atualizações</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Perguntas frequentes</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Abrir pasta de registos</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Ouvir-me</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Aplicar modificador de voz</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Dispositivo E/S</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Minimizar para a área de notificação</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Atalho repetido</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Falha ao inicializar os recursos. Reinicie o programa se quiser usar a nova voz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Falha na transferência. Verifique a ligação à Internet!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Instale primeiro o controlador virtual
+
+O programa só pode ser utilizado depois de instalar o controlador virtual. Clique em «Instalar».</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Aviso
+
+Há um problema com o microfone ou os auscultadores. Clique em «Detetar» para voltar a detetar o dispositivo.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Detetar</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Sem parâmetros ajustáveis</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Tem a certeza de que pretende eliminar o som selecionado?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Falha na reprodução: o ficheiro não existe ou está danificado! Pretende eliminar este som?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimizar para a área de notificação</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Procurar atualizações</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar mais tarde</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>A verificar...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>A versão atual é a mais recente.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>Está disponível uma nova versão!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Versão: %1 | Tamanho: %2 | Data de lançamento: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Não está definido nenhum servidor de atualizações. As atualizações chegam com os pacotes do sistema.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Falha ao obter informações de atualização. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>

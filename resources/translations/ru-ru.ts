@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Свободное ПО под лицензией GNU General Public License версии 3 или более поздней.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Изменение голоса в играх</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Королевская битва</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Арены</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Шутеры</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>Онлайн-RPG</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Командные игры</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Изменение голоса в соцсетях</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Голосовой чат</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Звонки</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Видеовстречи</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Прямые трансляции</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Групповой чат</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Использование в сторонних программах</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Выберите в сторонней программе наш виртуальный микрофон в качестве входного, чтобы изменять голос на этой платформе.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Корейский</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Изменение голоса</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Звуковая панель</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Сторонние программы</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Частые вопросы</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Открыть папку журналов</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Слышать себя</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Применять изменение голоса</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Устройства ввода/вывода</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Открыть %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Свернуть в трей</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Сочетание клавиш уже занято</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Не удалось инициализировать ресурсы. Перезапустите программу, чтобы использовать новый голос</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Ошибка загрузки. Проверьте подключение к Интернету!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Сначала установите виртуальный драйвер
+
+Программой можно пользоваться только после установки виртуального драйвера. Нажмите «Установить».</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Подсказка
+
+С микрофоном или наушниками что-то не так. Нажмите «Обнаружить», чтобы заново найти устройство.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Обнаружить</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Нет настраиваемых параметров</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Удалить выбранный звук?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Не удалось воспроизвести: файл не существует или повреждён! Удалить этот звук?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Свернуть в трей</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Напомнить позже</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Обновить сейчас</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Проверка...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>У вас последняя версия.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>Доступна новая версия!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Версия: %1 | Размер: %2 | Дата выпуска: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Сервер обновлений не задан. Обновления приходят вместе с пакетами вашей системы.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Не удалось получить сведения об обновлении. Повторите попытку позже.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
     </message>
 </context>
 <context>

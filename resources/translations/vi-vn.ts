@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi_VN" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Giới thiệu</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Phiên bản:</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Phần mềm tự do theo Giấy phép Công cộng GNU, phiên bản 3 trở lên.</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>Dùng đổi giọng khi chơi game</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>Battle royale</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>Game đấu trường</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>Game bắn súng</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>RPG trực tuyến</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>Game đồng đội</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>Dùng đổi giọng trên mạng xã hội</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>Trò chuyện thoại</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Cuộc gọi</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>Họp video</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>Phát trực tiếp</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>Trò chuyện nhóm</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>Áp dụng cho nền tảng bên thứ ba</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>Người dùng có thể đổi micrô đầu vào của ứng dụng bên thứ ba sang micrô ảo của chúng tôi để đổi giọng trên nền tảng đó.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>Tiếng Hàn</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Đang tải...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>Đổi giọng</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>Bảng âm thanh</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>Truy cập bên thứ ba</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Cài đặt</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Khôi phục</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Phóng to</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Hướng dẫn</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Thu nhỏ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Giới thiệu</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Kiểm tra cập nhật</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Ngôn ngữ</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Trợ giúp</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Câu hỏi thường gặp</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Mở thư mục nhật ký</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Thoát</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>Nghe chính mình</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Áp dụng đổi giọng</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Thiết bị vào/ra</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Âm lượng</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Mở %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Thoát</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Thu nhỏ xuống khay hệ thống</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>Phím tắt bị trùng</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>Khởi tạo tài nguyên thất bại, hãy khởi động lại phần mềm nếu muốn dùng giọng mới</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>Tải xuống thất bại. Vui lòng kiểm tra kết nối Internet!</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>Vui lòng cài đặt trình điều khiển ảo trước
+
+Phần mềm chỉ dùng được sau khi cài đặt trình điều khiển ảo, vui lòng nhấn “Cài đặt”.</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Cài đặt</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>Lưu ý
+
+Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hiện” để phát hiện lại thiết bị.</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Phát hiện</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>Không có tham số để điều chỉnh</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>Bạn có chắc muốn xóa âm thanh đã chọn?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>Phát thất bại, tệp không tồn tại hoặc bị hỏng! Bạn có muốn xóa âm thanh này không?</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Thu nhỏ xuống khay hệ thống</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Thoát</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Kiểm tra cập nhật</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Nhắc tôi sau</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Cập nhật ngay</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>Đang chờ kiểm tra...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>Phiên bản hiện tại là mới nhất.</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>Đã có phiên bản mới!</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>Phiên bản: %1 | Dung lượng: %2 | Ngày phát hành: %3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>Chưa đặt máy chủ cập nhật. Bản cập nhật được cung cấp qua các gói của hệ thống.</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>Không lấy được thông tin cập nhật. Vui lòng thử lại sau.</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Âm lượng</translation>
     </message>
 </context>
 <context>

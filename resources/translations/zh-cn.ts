@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>本软件为自由软件，依据 GNU 通用公共许可证第 3 版或更高版本发布。</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>在游戏中使用变声器</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>大逃杀</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>竞技场游戏</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>射击游戏</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>网络 RPG</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>团队游戏</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>在社交平台使用变声器</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>语音聊天</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>通话</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>视频会议</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>直播</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>群聊</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>应用于第三方平台</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>将第三方应用的输入麦克风切换为我们的虚拟麦克风，即可在第三方平台上变声。</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>韩语</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>加载中...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>变声器</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>音效板</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>第三方接入</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>指南</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>常见问题</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>打开日志文件夹</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>监听自己</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>启用变声器</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>输入/输出设备</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>快捷键重复</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>资源初始化失败，如需使用新声音，请重启软件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>下载失败，请检查网络连接！</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>请先安装虚拟驱动
+
+安装虚拟驱动后才能使用本软件，请点击“安装”。</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>温馨提示
+
+您的麦克风/耳机出现问题，请点击“检测”重新检测设备。</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>检测</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>无可调参数</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>确定要删除所选音效吗？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>播放失败，文件不存在或已损坏！是否删除此音效？</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>稍后提醒</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>正在检查...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>当前已是最新版本。</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>发现新版本！</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>版本：%1 | 大小：%2 | 发布日期：%3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>未设置更新服务器。更新随系统软件包提供。</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>获取更新信息失败，请稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
     </message>
 </context>
 <context>

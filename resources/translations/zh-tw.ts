@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>本軟體為自由軟體，依據 GNU 通用公共授權條款第 3 版或更新版本發布。</translation>
+    </message>
+</context>
+<context>
+    <name>GuidePage</name>
+    <message>
+        <source>Use voice changer for gaming</source>
+        <translation>在遊戲中使用變聲器</translation>
+    </message>
+    <message>
+        <source>Battle royale</source>
+        <translation>大逃殺</translation>
+    </message>
+    <message>
+        <source>Arena games</source>
+        <translation>競技場遊戲</translation>
+    </message>
+    <message>
+        <source>Shooters</source>
+        <translation>射擊遊戲</translation>
+    </message>
+    <message>
+        <source>Online RPGs</source>
+        <translation>線上 RPG</translation>
+    </message>
+    <message>
+        <source>Team games</source>
+        <translation>團隊遊戲</translation>
+    </message>
+    <message>
+        <source>Use voice changer on social platforms</source>
+        <translation>在社群平台使用變聲器</translation>
+    </message>
+    <message>
+        <source>Voice chat</source>
+        <translation>語音聊天</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>通話</translation>
+    </message>
+    <message>
+        <source>Video meetings</source>
+        <translation>視訊會議</translation>
+    </message>
+    <message>
+        <source>Live streaming</source>
+        <translation>直播</translation>
+    </message>
+    <message>
+        <source>Group chat</source>
+        <translation>群組聊天</translation>
+    </message>
+    <message>
+        <source>Applied to third-party platforms</source>
+        <translation>套用至第三方平台</translation>
+    </message>
+    <message>
+        <source>Users can change the input microphone of the third-party application to our virtual microphone to change voice  on the third-party platform.</source>
+        <translation>將第三方應用程式的輸入麥克風切換為我們的虛擬麥克風，即可在第三方平台上變聲。</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHook</name>
     <message>
         <source>VoiceBox</source>
@@ -168,6 +246,265 @@
     <message>
         <source>Korean</source>
         <translation>韓語</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Loading...</source>
+        <translation>載入中...</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigationBar</name>
+    <message>
+        <source>VoiceBox</source>
+        <translation>變聲器</translation>
+    </message>
+    <message>
+        <source>Soundboard</source>
+        <translation>音效板</translation>
+    </message>
+    <message>
+        <source>3rd party access</source>
+        <translation>第三方存取</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>指南</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>常見問題</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>開啟記錄檔資料夾</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolBar</name>
+    <message>
+        <source>Hear myself</source>
+        <translation>監聽自己</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>啟用變聲器</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>輸入/輸出裝置</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>開啟 %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>最小化至系統匣</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleDialogManager</name>
+    <message>
+        <source>Repeated keybind</source>
+        <translation>快速鍵重複</translation>
+    </message>
+    <message>
+        <source>Resource initialization failed, restart the software if you want to use the new voice</source>
+        <translation>資源初始化失敗，如需使用新聲音，請重新啟動軟體</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Download failed. Please check the internet connection!</source>
+        <translation>下載失敗，請檢查網路連線！</translation>
+    </message>
+    <message>
+        <source>Please install the virtual driver first 
+
+The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
+        <translation>請先安裝虛擬驅動程式
+
+安裝虛擬驅動程式後才能使用本軟體，請點選「安裝」。</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安裝</translation>
+    </message>
+    <message>
+        <source>Kind tips 
+
+There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
+        <translation>溫馨提示
+
+您的麥克風/耳機發生問題，請點選「偵測」重新偵測裝置。</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>偵測</translation>
+    </message>
+    <message>
+        <source>Non-adjustment for parameters</source>
+        <translation>無可調整參數</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected sound?</source>
+        <translation>確定要刪除所選音效嗎？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
+        <translation>播放失敗，檔案不存在或已損毀！是否刪除此音效？</translation>
+    </message>
+</context>
+<context>
+    <name>QuitDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>最小化至系統匣</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Zelvani Voice Changer</source>
+        <translation>Zelvani Voice Changer</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>稍後提醒</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Waiting for checking...</source>
+        <translation>正在檢查...</translation>
+    </message>
+    <message>
+        <source>Current version is up to date.</source>
+        <translation>目前已是最新版本。</translation>
+    </message>
+    <message>
+        <source>A new version is available!</source>
+        <translation>發現新版本！</translation>
+    </message>
+    <message>
+        <source>Version: %1 | Size: %2 | Release Date: %3</source>
+        <translation>版本：%1 | 大小：%2 | 發布日期：%3</translation>
+    </message>
+    <message>
+        <source>No update server is set. Updates come with your system&apos;s packages.</source>
+        <translation>未設定更新伺服器。更新隨系統套件提供。</translation>
+    </message>
+    <message>
+        <source>Fetch update info failed. Please retry later.</source>
+        <translation>取得更新資訊失敗，請稍後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeAdjustDailog</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,285 @@
+#include "mainwindow.h"
+
+#include "abstractmodulewidget.h"
+#include "appmanager.h"
+#include "audiomanager.h"
+#include "cutesettings.h"
+#include "dialogmanager.h"
+#include "effectmanager.h"
+#include "enginesetup.h"
+#include "hotkeyhook.h"
+#include "kit.h"
+#include "languagesettings.h"
+#include "launchmanager.h"
+#include "mainbars.h"
+#include "moduledialogmanager.h"
+#include "modulelayout.h"
+#include "webpages.h"
+#include "ximagebox.h"
+#include "xline.h"
+#include <QLabel>
+
+#include "spdlog_qt"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kWelcomeDelayMs = 1000;
+constexpr int kUpdateCheckDelayMs = 5000;
+constexpr int kTrayMessageMs = 3000;
+
+} // namespace
+
+struct MainWindow::Private
+{
+    MainTitleBar* titleBar = nullptr;
+    MainNavigationBar* navigation = nullptr;
+    ModuleLayout* modules = nullptr;
+    MainToolBar* toolBar = nullptr;
+    QPointer<QSystemTrayIcon> tray;
+    QMenu* trayMenu = nullptr;
+    QAction* trayOpen = nullptr;
+    QAction* trayExit = nullptr;
+    bool koreanShowFix = false;
+};
+
+MainWindow::MainWindow(QWidget* parent) : XFramelessWindow(parent), d(std::make_unique<Private>())
+{
+    setWindowTitle(QCoreApplication::applicationName());
+    setWindowIcon(QIcon(AppManager::imagePath(QStringLiteral("app_logo_120.png"))));
+    setMinimumSize(Kit::size(1130, 668));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setMaximumSize(screen->availableGeometry().size().expandedTo(minimumSize()));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    d->titleBar = new MainTitleBar(central);
+    outer->addWidget(d->titleBar);
+    setTitleBar(d->titleBar);
+    addCaptionWidget(d->titleBar->logo());
+    addCaptionWidget(d->titleBar->title());
+    addCaptionWidget(d->titleBar->stretch());
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    outer->addLayout(body, 1);
+    d->navigation = new MainNavigationBar(central);
+    body->addWidget(d->navigation);
+    auto* right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, Kit::px(12), Kit::py(12));
+    right->setSpacing(Kit::py(12));
+    d->modules = new ModuleLayout(central);
+    right->addWidget(d->modules, 1);
+    d->toolBar = new MainToolBar(central);
+    right->addWidget(d->toolBar);
+    body->addLayout(right, 1);
+
+    connect(d->titleBar, &MainTitleBar::guideClicked, this, [] { WebPages::open(WebPages::Page::Guide); });
+    connect(d->titleBar, &MainTitleBar::faqRequested, this, [] { WebPages::open(WebPages::Page::Faq); });
+    connect(d->titleBar, &MainTitleBar::logFolderRequested, this,
+            [] { WebPages::openFolder(CuteSettings::logPath()); });
+    connect(d->titleBar, &MainTitleBar::minimizeClicked, this, &QWidget::showMinimized);
+    connect(d->titleBar, &MainTitleBar::maximizeClicked, this, &XFramelessWindow::toggleMaximized);
+    connect(d->titleBar, &MainTitleBar::closeClicked, this, &QWidget::close);
+    connect(d->titleBar, &MainTitleBar::quitRequested, this, &QWidget::close);
+    connect(d->titleBar, &MainTitleBar::aboutRequested, this,
+            [] { DialogManager::instance()->showDialog(DialogManager::DT_About); });
+    connect(d->titleBar, &MainTitleBar::updateCheckRequested, this, [] {
+        if (CuteSettings::instance()->configValue(QStringLiteral("UpdateServer")).trimmed().isEmpty()) {
+            DialogManager::instance()->showDialog(
+                DialogManager::DT_Upgrade,
+                {{QStringLiteral("CheckResult"), -1}, {QStringLiteral("NoServer"), true}});
+            return;
+        }
+        AppManager::instance()->checkForUpdate();
+        DialogManager::instance()->showDialog(DialogManager::DT_Upgrade);
+    });
+    connect(d->toolBar, &MainToolBar::volumeClicked, this, [this] {
+        QToolButton* volume = d->toolBar->volumeButton();
+        ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_VolumeAdjust, this,
+                                                    volume->mapToGlobal(QPoint(volume->width() / 2, 0)));
+    });
+    connect(d->toolBar, &MainToolBar::deviceClicked, this, [this] {
+        ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_DeviceDetection, this);
+    });
+    // An update found by the silent check opens the dialog; other answers
+    // only reach a dialog the user opened.
+    connect(
+        AppManager::instance(), &AppManager::updateChecked, this,
+        [](const QVariantMap& info, bool showDialog) {
+            if (showDialog)
+                DialogManager::instance()->showDialog(DialogManager::DT_Upgrade, info);
+            else
+                DialogManager::instance()->updateDialog(DialogManager::DT_Upgrade, info);
+        },
+        Qt::QueuedConnection);
+    connect(LaunchManager::instance(), &LaunchManager::finished, this, &MainWindow::onLaunchFinished);
+    connect(AppManager::instance(), &AppManager::quitting, this, [this] {
+        HotKeyHook::instance()->uninstallHook();
+        EffectManager::instance()->saveAll();
+        if (d->tray) {
+            d->tray->hide();
+            delete d->tray;
+        }
+    });
+    buildTray();
+}
+
+MainWindow::~MainWindow() = default;
+
+MainTitleBar* MainWindow::titleBar() const
+{
+    return d->titleBar;
+}
+
+MainNavigationBar* MainWindow::navigationBar() const
+{
+    return d->navigation;
+}
+
+MainToolBar* MainWindow::toolBar() const
+{
+    return d->toolBar;
+}
+
+ModuleLayout* MainWindow::moduleLayout() const
+{
+    return d->modules;
+}
+
+QSystemTrayIcon* MainWindow::trayIcon() const
+{
+    return d->tray;
+}
+
+void MainWindow::buildTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        LogInfo("[Tray] no system tray on this desktop; closing the window only offers to quit");
+    d->tray = new QSystemTrayIcon(QIcon(AppManager::imagePath(QStringLiteral("app_logo_60.png"))), this);
+    d->trayMenu = new QMenu(this);
+    d->trayOpen = d->trayMenu->addAction(QString(), this, &MainWindow::restoreFromTray);
+    d->trayExit = d->trayMenu->addAction(QString(), this, &MainWindow::quitProgram);
+    d->tray->setContextMenu(d->trayMenu);
+    connect(d->tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            restoreFromTray();
+    });
+    retranslateTray();
+    d->tray->show();
+}
+
+void MainWindow::retranslateTray()
+{
+    const QString name = tr("Zelvani Voice Changer");
+    d->tray->setToolTip(name);
+    d->trayOpen->setText(tr("Open %1").arg(name));
+    d->trayExit->setText(tr("Exit"));
+}
+
+void MainWindow::reportReady()
+{
+    emit LaunchManager::instance()->stepValueChange(100);
+}
+
+void MainWindow::onLaunchFinished()
+{
+    // The first show is centred on the primary screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        resize(minimumSize().boundedTo(available.size()));
+        move(available.left() + (available.width() - width()) / 2,
+             available.top() + (available.height() - height()) / 2);
+    }
+    show();
+    CuteSettings* settings = CuteSettings::instance();
+    if (settings->value(QStringLiteral("firstLaunch"), true, Native).toBool()) {
+        QTimer::singleShot(kWelcomeDelayMs, this, [] { WebPages::open(WebPages::Page::Welcome); });
+        settings->setValue(QStringLiteral("firstLaunch"), false, Native);
+    }
+    configureAudioEngine();
+    AudioManager::instance()->start();
+    d->toolBar->refresh();
+    HotKeyHook::instance()->installHook();
+    QTimer::singleShot(kUpdateCheckDelayMs, AppManager::instance(),
+                       [] { AppManager::instance()->checkForUpdate(); });
+}
+
+void MainWindow::restoreFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::quitProgram()
+{
+    AppManager::instance()->quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The window never closes by the event: the quit procedure ends the program.
+    event->ignore();
+    AbstractModuleWidget* module = d->modules->currentModule();
+    if (module && module->blocksClose())
+        return;
+    const int result = ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_Quit, this);
+    if (result == 1) {
+        quitProgram();
+    } else if (result == 2) {
+        hide();
+        if (d->tray)
+            d->tray->showMessage(tr("Minimize to tray"), QString(),
+                                 QIcon(AppManager::imagePath(QStringLiteral("app_logo_120.png"))),
+                                 kTrayMessageMs);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    XFramelessWindow::showEvent(event);
+    // Korean needs its language set again once the window shows, so that the
+    // fonts of every widget pick up the Korean family.
+    LanguageSettings* languages = LanguageSettings::instance();
+    if (languages->currentLanguage() == LanguageSettings::Korean && !d->koreanShowFix) {
+        d->koreanShowFix = true;
+        languages->setLanguage(LanguageSettings::English);
+        languages->setLanguage(LanguageSettings::Korean);
+        d->koreanShowFix = false;
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        d->titleBar->setMaximized(isMaximized());
+    else if (event->type() == QEvent::LanguageChange && d->tray)
+        retranslateTray();
+    XFramelessWindow::changeEvent(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    QLinearGradient gradient(rect().topLeft(), rect().bottomRight());
+    gradient.setColorAt(0, QColor(23, 25, 40));
+    gradient.setColorAt(1, QColor(22, 22, 34));
+    painter.fillRect(rect(), gradient);
+}

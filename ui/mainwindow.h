@@ -1,0 +1,56 @@
+#pragma once
+
+#include "xframelesswindow.h"
+
+#include <memory>
+
+class MainTitleBar;
+class MainNavigationBar;
+class MainToolBar;
+class ModuleLayout;
+class QSystemTrayIcon;
+
+// The program's one main window: title bar, navigation, the module area, the
+// tool bar with the engine's switches, and the tray icon. Closing asks
+// whether to exit or to minimise to the tray.
+class MainWindow : public XFramelessWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MainWindow)
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainTitleBar* titleBar() const;
+    MainNavigationBar* navigationBar() const;
+    MainToolBar* toolBar() const;
+    ModuleLayout* moduleLayout() const;
+    QSystemTrayIcon* trayIcon() const;
+
+    // The last step of start-up: reports progress 100, after which the
+    // splash closes and finished() shows this window.
+    void reportReady();
+
+public slots:
+    // Shows the window, then starts the engine and the hotkeys; the welcome
+    // page on the first start, a silent update check 5 s later.
+    void onLaunchFinished();
+    // Back from the tray or from minimised.
+    void restoreFromTray();
+    // The orderly end: engine, hotkeys, stores, tray, log; never returns.
+    void quitProgram();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildTray();
+    void retranslateTray();
+
+    struct Private;
+    std::unique_ptr<Private> d;
+};
