@@ -1,0 +1,289 @@
+#!/usr/bin/python3
+"""The real program driven from outside through the accessibility tree
+(AT-SPI), as a user's assistive tool would: the splash and its progress, the
+main window, "Hear myself" pressed by name with its effect heard on the
+virtual cable, a second start, minimising to the tray and back by the tray
+icon, and the quit through the close dialog with what it leaves on disk.
+
+Usage (under its own session bus, with PULSE_SERVER pointing at the private
+sound server): dbus-run-session -- test_shell_atspi.py PROGRAM
+"""
+
+import array
+import math
+import os
+import re
+import subprocess
+import sys
+import threading
+import time
+from datetime import datetime
+
+LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+APPLICATION = "Zelvani Voice Changer"
+RATE = 48000
+DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Zelvani", "Zelvani Voice Changer")
+LOG = os.path.join(DATA, "log", "AppLog.log")
+
+
+def wait_for(what, probe, seconds=15.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def nodes(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from nodes(child)
+
+
+def find(root, name, roles=None):
+    for node in nodes(root):
+        if node.name == name and (roles is None or node.getRoleName() in roles):
+            return node
+    return None
+
+
+def press(node):
+    node.queryAction().doAction(0)
+
+
+def log_text():
+    try:
+        with open(LOG, encoding="utf-8") as file:
+            return file.read()
+    except FileNotFoundError:
+        return ""
+
+
+def log_times(pattern):
+    """(time, match) of every log line whose message matches `pattern`."""
+    found = []
+    for line in log_text().splitlines():
+        stamp = re.match(r"\[(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3})\]", line)
+        match = re.search(pattern, line)
+        if stamp and match:
+            found.append((datetime.strptime(stamp.group(1), "%Y-%m-%d %H:%M:%S.%f"), match))
+    return found
+
+
+class Tone:
+    """A 440 Hz sine at -6 dBFS played into the private server's microphone feed."""
+
+    def __init__(self):
+        self.player = subprocess.Popen(["pacat", "--playback", "--device=microphone_feed", "--raw",
+                                        "--format=float32le", "--rate=%d" % RATE, "--channels=2",
+                                        "--latency-msec=20"], stdin=subprocess.PIPE)
+        self.running = True
+        self.thread = threading.Thread(target=self.feed, daemon=True)
+        self.thread.start()
+
+    def feed(self):
+        frame = 0
+        block = 480
+        while self.running:
+            samples = array.array("f")
+            for i in range(block):
+                value = 0.5 * math.sin(2 * math.pi * 440 * (frame + i) / RATE)
+                samples.extend((value, value))
+            frame += block
+            try:
+                self.player.stdin.write(samples.tobytes())
+                self.player.stdin.flush()
+            except (BrokenPipeError, ValueError):
+                return
+            time.sleep(0.009)
+
+    def stop(self):
+        self.running = False
+        self.thread.join(2)
+        self.player.terminate()
+        self.player.wait(5)
+
+
+def cable_rms(seconds=0.8, tail=0.4):
+    """RMS of the last `tail` seconds of what the cable's recording side carries."""
+    recorder = subprocess.Popen(["parec", "--device=zelvani_cable_output", "--raw", "--format=float32le",
+                                 "--rate=%d" % RATE, "--channels=2", "--latency-msec=20"],
+                                stdout=subprocess.PIPE)
+    time.sleep(seconds)
+    recorder.terminate()
+    data, _ = recorder.communicate(timeout=5)
+    samples = array.array("f")
+    samples.frombytes(data[:len(data) - len(data) % 4])
+    last = samples[-int(tail * RATE * 2):]
+    return math.sqrt(sum(x * x for x in last) / max(1, len(last)))
+
+
+def start_x_server():
+    display = 70
+    while os.path.exists("/tmp/.X11-unix/X%d" % display) or os.path.exists("/tmp/.X%d-lock" % display):
+        display += 1
+    server = subprocess.Popen(["Xvfb", ":%d" % display, "-screen", "0", "1920x1200x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("the X server", lambda: os.path.exists("/tmp/.X11-unix/X%d" % display))
+    return server, ":%d" % display
+
+
+def windows(display, pid, visible):
+    """(window, x, y, width, height) of the program's X windows."""
+    env = dict(os.environ, DISPLAY=display)
+    found = []
+    search = ["xdotool", "search"] + (["--onlyvisible"] if visible else []) + ["--pid", str(pid)]
+    for window in subprocess.run(search, env=env, capture_output=True, text=True).stdout.split():
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=env,
+                                  capture_output=True, text=True).stdout
+        values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
+        if values:
+            found.append((window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
+                          int(values["HEIGHT"])))
+    return found
+
+
+def visible_windows(display, pid):
+    """The program's shown windows, its tray icon left out."""
+    return [w for w in windows(display, pid, True) if w[3] > 48 and w[4] > 48]
+
+
+def tray_icon(display, pid):
+    """The centre of the program's icon in the tray, a small window of its own."""
+    for _, x, y, width, height in windows(display, pid, False):
+        if width <= 48 and height <= 48:
+            return x + width // 2, y + height // 2
+    return None
+
+
+def restore_sound_server():
+    """The defaults back and the cable gone, whatever happened to the program."""
+    subprocess.run(["pactl", "set-default-source", "microphone"], capture_output=True)
+    subprocess.run(["pactl", "set-default-sink", "speakers"], capture_output=True)
+    modules = subprocess.run(["pactl", "list", "short", "modules"], capture_output=True, text=True).stdout
+    for line in reversed(modules.splitlines()):
+        if "zelvani_cable" in line:
+            subprocess.run(["pactl", "unload-module", line.split()[0]], capture_output=True)
+
+
+def check_splash():
+    steps = log_times(r"\[Launcher\] progress (\d+)")
+    values = [int(match.group(1)) for _, match in steps]
+    assert values[0] == 4 and values[-4:] == [90, 92, 94, 100], "progress was %s" % values
+    assert values == sorted(values), "progress went back: %s" % values
+    gaps = [(later[0] - earlier[0]).total_seconds() for earlier, later in zip(steps, steps[1:])]
+    assert min(gaps) >= 0.095, "a step was shown for less than 100 ms: %s" % gaps
+    end = log_times(r"\[Launcher\] end")
+    assert end, "the splash never ended"
+    stay = (end[0][0] - steps[-1][0]).total_seconds()
+    assert stay >= 1.05, "the splash closed %.3f s after 100" % stay
+    return values, stay
+
+
+def main(program):
+    server, display = start_x_server()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    helpers = [subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                                 "--height", "24"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+    tone = None
+    clock = time.monotonic()
+    # The program starts before the accessibility bus: Qt 5.15 registers
+    # only when it sees the bus appear.
+    first = subprocess.Popen([program], env=env)
+    try:
+        time.sleep(1.0)
+        helpers.append(subprocess.Popen([LAUNCHER, "--launch-immediately"], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        import pyatspi  # after the bus exists
+
+        desktop = pyatspi.Registry.getDesktop(0)
+
+        def application():
+            for i in range(desktop.childCount):
+                child = desktop.getChildAtIndex(i)
+                if child is not None and child.name == APPLICATION:
+                    return child
+            return None
+
+        app = wait_for("the program on the accessibility bus", application)
+        hear = wait_for("'Hear myself' in the main window", lambda: find(app, "Hear myself"), 30)
+        shown_after = time.monotonic() - clock
+        values, stay = check_splash()
+        wait_for("the engine", lambda: "[capture] capturing Microphone" in log_text())
+        for name in ("Apply voice changer", "Input/Output Device", "Volume", "VoiceBox", "Soundboard",
+                     "3rd party access", "Settings", "Guide", "Menu", "Minimize", "Maximize", "Close"):
+            assert find(app, name), "no control named '%s'" % name
+        unnamed = [n.getRoleName() for n in nodes(app)
+                   if n.getRoleName() in ("push button", "toggle button", "check box", "radio button",
+                                          "page tab", "combo box")
+                   and not n.name]
+        assert not unnamed, "controls without a name: %s" % unnamed
+
+        # The voice reaches the cable; without "Hear myself" nothing does.
+        tone = Tone()
+        wait_for("the voice on the cable", lambda: cable_rms() > 0.1, 10)
+        press(hear)
+        wait_for("silence on the cable", lambda: cable_rms() < 0.005, 10)
+        press(hear)
+        loud = wait_for("the voice back on the cable", lambda: cable_rms() > 0.1 and cable_rms(), 10)
+
+        # A second start hands over to the first and ends with 0, also while minimised.
+        press(find(app, "Minimize"))
+        second = subprocess.run([program], env=env, timeout=20)
+        assert second.returncode == 0, "the second start ended with %d" % second.returncode
+        wait_for("the hand-over", lambda: "[App] another start asked for the window" in log_text())
+        assert first.poll() is None
+        wait_for("the window raised", lambda: visible_windows(display, first.pid))
+
+        # Minimised to the tray: the window goes, the engine plays on, the
+        # tray icon brings the window back.
+        press(find(app, "Close", ("push button",)))
+        minimize = wait_for("the quit dialog", lambda: find(app, "Minimize to Tray", ("radio button",)))
+        press(minimize)
+        press(find(app, "OK", ("push button",)))
+        wait_for("the window hidden", lambda: not visible_windows(display, first.pid))
+        assert cable_rms() > 0.1, "the engine stopped with the window"
+        icon = wait_for("the tray icon", lambda: tray_icon(display, first.pid))
+        subprocess.run(["xdotool", "mousemove", str(icon[0]), str(icon[1]), "click", "1"],
+                       env=dict(os.environ, DISPLAY=display), check=True)
+        wait_for("the window back from the tray", lambda: visible_windows(display, first.pid))
+
+        # Exit: the quit procedure runs and ends the process with 0.
+        press(find(app, "Close", ("push button",)))
+        exit_choice = wait_for("the quit dialog", lambda: find(app, "Exit", ("radio button",)))
+        assert exit_choice.getState().contains(pyatspi.STATE_CHECKED), "'Exit' is not the dialog's choice"
+        press(find(app, "OK", ("push button",)))
+        assert first.wait(15) == 0, "the program ended with %s" % first.returncode
+        assert "App quit" in log_text()
+        settings = os.path.join(os.environ["XDG_CONFIG_HOME"], "Zelvani", "Zelvani Voice Changer.conf")
+        with open(settings, encoding="utf-8") as file:
+            assert re.search(r"AppFirstCycle=false", file.read()), "AppFirstCycle was not cleared"
+        assert os.path.exists(os.path.join(DATA, "config", "HotKey.dat")), "the hotkeys were not written"
+        print("test_shell_atspi: splash %s, stayed %.2f s after 100; window after %.1f s; cable RMS %.3f; "
+              "second start, tray and quit as expected" % (values, stay, shown_after, loud))
+        return 0
+    finally:
+        if tone is not None:
+            tone.stop()
+        for process in [first] + helpers + [server]:
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        restore_sound_server()
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main(sys.argv[1]))
+    except AssertionError as error:
+        print("test_shell_atspi: FAIL: %s" % error)
+        print(log_text()[-4000:])
+        sys.exit(1)
