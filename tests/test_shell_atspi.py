@@ -19,36 +19,13 @@ import threading
 import time
 from datetime import datetime
 
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-APPLICATION = "Zelvani Voice Changer"
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from atspitools import (accessible_env, connect, find, start_x_server, stop, unnamed_controls,  # noqa: E402
+                        wait_for)
+
 RATE = 48000
 DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Zelvani", "Zelvani Voice Changer")
 LOG = os.path.join(DATA, "log", "AppLog.log")
-
-
-def wait_for(what, probe, seconds=15.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = probe()
-        if value:
-            return value
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + what)
-
-
-def nodes(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from nodes(child)
-
-
-def find(root, name, roles=None):
-    for node in nodes(root):
-        if node.name == name and (roles is None or node.getRoleName() in roles):
-            return node
-    return None
 
 
 def press(node):
@@ -122,16 +99,6 @@ def cable_rms(seconds=0.8, tail=0.4):
     return math.sqrt(sum(x * x for x in last) / max(1, len(last)))
 
 
-def start_x_server():
-    display = 70
-    while os.path.exists("/tmp/.X11-unix/X%d" % display) or os.path.exists("/tmp/.X%d-lock" % display):
-        display += 1
-    server = subprocess.Popen(["Xvfb", ":%d" % display, "-screen", "0", "1920x1200x24", "-nolisten", "tcp"],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("the X server", lambda: os.path.exists("/tmp/.X11-unix/X%d" % display))
-    return server, ":%d" % display
-
-
 def windows(display, pid, visible):
     """(window, x, y, width, height) of the program's X windows."""
     env = dict(os.environ, DISPLAY=display)
@@ -185,32 +152,18 @@ def check_splash():
 
 
 def main(program):
-    server, display = start_x_server()
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    server, display = start_x_server("1920x1200")
+    env = accessible_env(display)
     helpers = [subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                                  "--height", "24"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
     tone = None
     clock = time.monotonic()
-    # The program starts before the accessibility bus: Qt 5.15 registers
-    # only when it sees the bus appear.
     first = subprocess.Popen([program], env=env)
     try:
-        time.sleep(1.0)
-        helpers.append(subprocess.Popen([LAUNCHER, "--launch-immediately"], env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        launcher, app = connect(env)
+        helpers.append(launcher)
         import pyatspi  # after the bus exists
 
-        desktop = pyatspi.Registry.getDesktop(0)
-
-        def application():
-            for i in range(desktop.childCount):
-                child = desktop.getChildAtIndex(i)
-                if child is not None and child.name == APPLICATION:
-                    return child
-            return None
-
-        app = wait_for("the program on the accessibility bus", application)
         hear = wait_for("'Hear myself' in the main window", lambda: find(app, "Hear myself"), 30)
         shown_after = time.monotonic() - clock
         values, stay = check_splash()
@@ -218,10 +171,7 @@ def main(program):
         for name in ("Apply voice changer", "Input/Output Device", "Volume", "VoiceBox", "Soundboard",
                      "3rd party access", "Settings", "Guide", "Menu", "Minimize", "Maximize", "Close"):
             assert find(app, name), "no control named '%s'" % name
-        unnamed = [n.getRoleName() for n in nodes(app)
-                   if n.getRoleName() in ("push button", "toggle button", "check box", "radio button",
-                                          "page tab", "combo box")
-                   and not n.name]
+        unnamed = unnamed_controls(app)
         assert not unnamed, "controls without a name: %s" % unnamed
 
         # The voice reaches the cable; without "Hear myself" nothing does.
@@ -270,13 +220,7 @@ def main(program):
     finally:
         if tone is not None:
             tone.stop()
-        for process in [first] + helpers + [server]:
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
+        stop([first] + helpers + [server])
         restore_sound_server()
 
 

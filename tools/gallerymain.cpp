@@ -6,17 +6,13 @@
 // the delay and ends.
 
 #include "appmanager.h"
-#include "appstylesheet.h"
 #include "kit.h"
 #include "kitgallery.h"
-#include "languagesettings.h"
+#include "screenoptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
 #include <QTimer>
-
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -24,28 +20,14 @@ int main(int argc, char** argv)
     AppManager::applyProcessIdentity();
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("Language number 0-12."),
-                                      QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Interface scale factor."),
-                                   QStringLiteral("F"), QStringLiteral("1"));
+    const ScreenOptions options;
+    options.addTo(parser);
     const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("dialog, message or notice."),
                                   QStringLiteral("WHAT"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Write the screen to FILE."), QStringLiteral("FILE"));
-    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait before the screenshot."),
-                                   QStringLiteral("MS"), QStringLiteral("800"));
-    parser.addOptions({language, scale, open, screenshot, delay});
+    parser.addOption(open);
     parser.process(app);
-
-    const double factor = parser.value(scale).toDouble();
-    Kit::setScale(factor, factor);
-    AppManager::registerFontSubstitutes();
-    const int languageNumber = parser.value(language).toInt();
-    const FontEntry font = AppManager::fontEntry(languageNumber);
-    QApplication::setFont(QFont(QString::fromLatin1(font.family), font.applicationSize));
-    if (!LanguageSettings::instance()->setLanguage(languageNumber))
+    if (!options.applyLook(parser))
         return 1;
-    AppStyleSheet::instance()->apply();
 
     KitGallery gallery;
     Kit::setCurrentWindow(&gallery);
@@ -62,19 +44,11 @@ int main(int argc, char** argv)
             gallery.openNotice();
     });
 
-    if (parser.isSet(screenshot)) {
-        const QString file = parser.value(screenshot);
-        QTimer::singleShot(parser.value(delay).toInt(), &app, [file, &gallery] {
-            // The gallery and what opened over it, with a margin of the desktop.
-            const int margin = Kit::px(16);
-            const QRect area = gallery.frameGeometry().adjusted(-margin, -margin, margin, margin);
-            QScreen* screen = QGuiApplication::primaryScreen();
-            const bool saved =
-                screen &&
-                screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file, "PNG");
-            if (!saved)
-                std::fprintf(stderr, "zelvani-gallery: could not write %s\n", qPrintable(file));
-            QCoreApplication::exit(saved ? 0 : 1);
+    if (parser.isSet(options.screenshot)) {
+        const QString file = parser.value(options.screenshot);
+        QTimer::singleShot(parser.value(options.delay).toInt(), &app, [file, &gallery] {
+            // The gallery and what opened over it.
+            QCoreApplication::exit(saveScreenArea(file, gallery.frameGeometry()) ? 0 : 1);
         });
     }
     return app.exec();

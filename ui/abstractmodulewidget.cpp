@@ -19,11 +19,7 @@ PageWidget::PageWidget(QWidget* parent) : QWidget(parent), m_content(new QWidget
 void PageWidget::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Kit::panelColor());
-    painter.drawRoundedRect(rect(), Kit::px(8), Kit::px(8));
+    Kit::paintPanel(this);
 }
 
 AbstractModuleWidget::AbstractModuleWidget(QWidget* parent)

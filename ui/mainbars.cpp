@@ -314,11 +314,7 @@ void MainToolBar::changeEvent(QEvent* event)
 void MainToolBar::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Kit::panelColor());
-    painter.drawRoundedRect(rect(), Kit::px(8), Kit::px(8));
+    Kit::paintPanel(this);
 }
 
 void MainToolBar::retranslate()

@@ -23,6 +23,7 @@ public:
     QLabel* title() const { return m_title; }
     QWidget* stretch() const { return m_stretch; }
     QMenu* menu() const { return m_menu; }
+    QPushButton* menuButton() const { return m_menuButton; }
     QMenu* languageMenu() const { return m_languages; }
     // Follows the window's state: the maximise button shows "restore" while maximised.
     void setMaximized(bool maximized);

@@ -134,6 +134,11 @@ VolumeAdjustDailog::VolumeAdjustDailog(const QString& deviceName, const QPoint& 
 
     adjustSize();
     QPoint topLeft(anchor.x() - width() / 2, anchor.y() - height() - Kit::py(6));
+    // Inside the window that opened it, then inside the screen.
+    if (parent) {
+        const QRect window = parent->window()->frameGeometry();
+        topLeft.setX(qBound(window.left(), topLeft.x(), window.right() - width() - Kit::px(12)));
+    }
     if (const QScreen* screen = QGuiApplication::screenAt(anchor)) {
         const QRect available = screen->availableGeometry();
         topLeft.setX(qBound(available.left(), topLeft.x(), available.right() - width()));

@@ -54,6 +54,15 @@ QSize size(double width, double height)
     return {px(width), py(height)};
 }
 
+void paintPanel(QWidget* widget)
+{
+    QPainter painter(widget);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(panelColor());
+    painter.drawRoundedRect(widget->rect(), px(8), px(8));
+}
+
 void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& track, const QBrush& fill)
 {
     painter.save();

@@ -27,6 +27,9 @@ int scaled(double design, double factor);
 
 // A bar with round ends: the track, then its first `filled` pixels in `fill`.
 void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& track, const QBrush& fill);
+// Fills `widget` with the panel colour in a rectangle with rounded corners
+// (the pages and the tool bar of the main window).
+void paintPanel(QWidget* widget);
 
 // The style sheet of a rounded text button `designHeight` high: the
 // accent-filled primary button or the outlined secondary one.
