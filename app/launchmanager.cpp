@@ -29,6 +29,7 @@ struct LaunchManager::Private
     QHash<int, QList<ResourceSync::Record>> records;
     QList<ResourceSync::Item> pending;
     bool manifestLoaded = false;
+    bool resourcesFailed = false;
 
     struct Request
     {
@@ -69,6 +70,11 @@ void LaunchManager::setResourcesPath(const QString& path)
 QString LaunchManager::resourcesPath() const
 {
     return d->resourcesPath.isEmpty() ? CuteSettings::resourcesPath() : d->resourcesPath;
+}
+
+bool LaunchManager::hasResourceFailure() const
+{
+    return d->resourcesFailed;
 }
 
 bool LaunchManager::isManifestLoaded() const
@@ -126,6 +132,7 @@ void LaunchManager::checkResources()
     if (outcome != ResourceSync::Outcome::Done) {
         LogInfo(QStringLiteral("Check resources failed! describe: %1").arg(error));
         d->manifestLoaded = false;
+        d->resourcesFailed = true;
         emit resourcesInitFailed();
         return;
     }
@@ -189,6 +196,7 @@ void LaunchManager::downloadPending()
             ++downloaded;
             emit stepValueChange(static_cast<int>(static_cast<double>(downloaded) / total * 60.0 + 30.0));
         } else {
+            d->resourcesFailed = true;
             emit resourcesInitFailed();
         }
     }

@@ -53,6 +53,8 @@ public:
     QString resourcesPath() const;
 
     bool isManifestLoaded() const;
+    // Whether the start-up check or one of its downloads failed.
+    bool hasResourceFailure() const;
     QHash<int, QList<ResourceSync::Record>> records() const;
     QList<ResourceSync::Item> pendingItems() const;
 

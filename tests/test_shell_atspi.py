@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program driven from outside through the accessibility tree
 (AT-SPI), as a user's assistive tool would: the splash and its progress, the
-main window, "Hear myself" pressed by name with its effect heard on the
+main window with the message of a failed resource check, "Hear myself" pressed by name with its effect heard on the
 virtual cable, a second start, minimising to the tray and back by the tray
 icon, and the quit through the close dialog with what it leaves on disk.
 
@@ -13,6 +13,7 @@ import array
 import math
 import os
 import re
+import socket
 import subprocess
 import sys
 import threading
@@ -20,7 +21,7 @@ import time
 from datetime import datetime
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import (accessible_env, connect, find, start_x_server, stop, unnamed_controls,  # noqa: E402
+from atspitools import (accessible_env, connect, find, nodes, start_x_server, stop, unnamed_controls,  # noqa: E402
                         wait_for)
 
 RATE = 48000
@@ -157,6 +158,10 @@ def main(program):
     helpers = [subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                                  "--height", "24"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
     tone = None
+    # A resource server that refuses: start-up goes on and says so afterwards.
+    with socket.socket() as closed:
+        closed.bind(("127.0.0.1", 0))
+        env["ZELVANI_RESOURCE_SERVER"] = "http://127.0.0.1:%d" % closed.getsockname()[1]
     clock = time.monotonic()
     first = subprocess.Popen([program], env=env)
     try:
@@ -168,6 +173,11 @@ def main(program):
         shown_after = time.monotonic() - clock
         values, stay = check_splash()
         wait_for("the engine", lambda: "[capture] capturing Microphone" in log_text())
+        failure = wait_for("the resource failure message", lambda: [
+            n for n in nodes(app) if n.getRoleName() == "label" and n.name.startswith("Resource initialization")])
+        assert failure
+        press(find(app, "OK", "push button"))
+        wait_for("the message to close", lambda: find(app, "OK", "push button") is None)
         for name in ("Apply voice changer", "Input/Output Device", "Volume", "VoiceBox", "Soundboard",
                      "3rd party access", "Settings", "Guide", "Menu", "Minimize", "Maximize", "Close"):
             assert find(app, name), "no control named '%s'" % name

@@ -212,6 +212,13 @@ void MainWindow::onLaunchFinished()
         QTimer::singleShot(kWelcomeDelayMs, this, [] { WebPages::open(WebPages::Page::Welcome); });
         settings->setValue(QStringLiteral("firstLaunch"), false, Native);
     }
+    // The start-up check of the resources failed behind the splash: say so
+    // over the shown window; the program goes on with what is on disk.
+    if (LaunchManager::instance()->hasResourceFailure()) {
+        QTimer::singleShot(0, this, [this] {
+            ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_ResourcesInitFail, this);
+        });
+    }
     configureAudioEngine();
     AudioManager::instance()->start();
     d->toolBar->refresh();
