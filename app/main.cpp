@@ -12,6 +12,11 @@ int main(int argc, char** argv)
 {
     // The identity comes first: the single-instance key and the settings derive from it.
     AppManager::applyProcessIdentity();
+    // The screens paint with the raster engine and never use OpenGL; without
+    // this, X11 windows pick a GL visual and load the whole GL driver (about
+    // 50 MiB of memory and a slower start).
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     XApplication app(argc, argv, true, XApplication::NotifyPrimary, 1000);
     if (app.isSecondary())
