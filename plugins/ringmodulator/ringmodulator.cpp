@@ -39,12 +39,12 @@ constexpr zplug::ProgramValue kAlien[] = {
     {kCarrier, 140.0f}, {kLfoRate, 0.3f}, {kLfoDepth, 0.4f}, {kMix, 85.0f}, {kCombFeedback, 0.0f}};
 constexpr zplug::ProgramValue kMetallic[] = {
     {kCarrier, 600.0f}, {kMix, 70.0f}, {kCombTime, 3.0f}, {kCombFeedback, 70.0f}};
-constexpr zplug::ProgramValue kDalek[] = {
+constexpr zplug::ProgramValue kTinTyrant[] = {
     {kCarrier, 30.0f}, {kMix, 100.0f}, {kCombTime, 6.0f}, {kCombFeedback, 40.0f}};
 constexpr zplug::Program kPrograms[] = {
     {"Alien", kAlien, 5},
     {"Metallic", kMetallic, 4},
-    {"Dalek", kDalek, 4},
+    {"TinTyrant", kTinTyrant, 4},
 };
 
 const zplug::Info kInfo{

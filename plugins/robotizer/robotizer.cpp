@@ -32,11 +32,11 @@ constexpr zplug::Parameter kParameters[] = {
 };
 
 constexpr zplug::ProgramValue kRobot[] = {{kPitch, 110.0f}, {kMetallic, 20.0f}};
-constexpr zplug::ProgramValue kDalek[] = {{kPitch, 68.0f}, {kMetallic, 65.0f}, {kOutput, 1.0f}};
+constexpr zplug::ProgramValue kTinTyrant[] = {{kPitch, 68.0f}, {kMetallic, 65.0f}, {kOutput, 1.0f}};
 constexpr zplug::ProgramValue kAndroid[] = {{kPitch, 190.0f}, {kMetallic, 0.0f}};
 constexpr zplug::Program kPrograms[] = {
     {"Robot", kRobot, 2},
-    {"Dalek", kDalek, 3},
+    {"TinTyrant", kTinTyrant, 3},
     {"Android", kAndroid, 2},
 };
 
