@@ -6,7 +6,9 @@
 #include "effectplugins.h"
 #include "noisegates.h"
 #include "spdlog_qt"
+#include "unitlabels.h"
 #include "utility.h"
+#include "vstplugin.h"
 
 #include <QDir>
 #include <QSharedPointer>
@@ -352,6 +354,30 @@ void AudioManager::setEffectParam(const EffectData::PluginParam& param, int slid
     } else if (d->effectPlugins) {
         d->effectPlugins->setParameter(param.type, param.index, value);
     }
+}
+
+QString AudioManager::effectParamText(const EffectData::PluginParam& param, int sliderValue) const
+{
+    if (!EffectData::isPluginType(param.type))
+        return UnitLabels::format(param.type, param.index, sliderValue / 100.0);
+    VstPlugin* plugin = d->effectPlugins ? d->effectPlugins->find(param.type) : nullptr;
+    return plugin ? plugin->parameterDisplay(param.index) : QString();
+}
+
+double AudioManager::effectLatencyMs() const
+{
+    int frames = 0;
+    if (d->voicePlayer) {
+        const QMap<int, zaudio::DSP> units = d->voicePlayer->effectUnits();
+        for (const zaudio::DSP& unit : units) {
+            int latency = 0;
+            if (unit.getLatency(&latency) == zaudio::Ok)
+                frames += latency;
+        }
+    }
+    for (int i = 0; d->effectPlugins && i < d->effectPlugins->count(); ++i)
+        frames += d->effectPlugins->plugin(i)->latency();
+    return frames * 1000.0 / d->sampleRate;
 }
 
 // ---------------------------------------------------------------- soundboard

@@ -61,6 +61,12 @@ public:
 
     void applyEffect(const EffectData::VoiceEffect& effect);
     void setEffectParam(const EffectData::PluginParam& param, int sliderValue);
+    // A slider's parameter in its unit: as the effect's plug-in of that type
+    // shows its current value, or from the built-in units' table for
+    // `sliderValue`; empty when neither gives a unit.
+    QString effectParamText(const EffectData::PluginParam& param, int sliderValue) const;
+    // What the applied effect's units and plug-ins add to the voice's way, in ms.
+    double effectLatencyMs() const;
 
     void loadSound(int soundId, const QString& path);
     void removeSound(int soundId);

@@ -37,11 +37,17 @@ void EffectPlugins::process(float* samples, int count)
 
 bool EffectPlugins::setParameter(int type, int index, float value)
 {
+    VstPlugin* plugin = find(type);
+    if (plugin)
+        plugin->setParameter(index, value);
+    return plugin != nullptr;
+}
+
+VstPlugin* EffectPlugins::find(int type) const
+{
     for (auto it = m_plugins.crbegin(); it != m_plugins.crend(); ++it) {
-        if (it->first == type) {
-            it->second->setParameter(index, value);
-            return true;
-        }
+        if (it->first == type)
+            return it->second;
     }
-    return false;
+    return nullptr;
 }

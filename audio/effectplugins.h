@@ -34,6 +34,8 @@ public:
     void process(float* samples, int count);
     // Sets a parameter of the most recently added plug-in of `type`; false when there is none.
     bool setParameter(int type, int index, float value);
+    // The most recently added plug-in of `type`, or null.
+    VstPlugin* find(int type) const;
 
     int count() const { return m_plugins.size(); }
     VstPlugin* plugin(int position) const { return m_plugins.value(position).second; }

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 struct EffectManager::Private
 {
     Catalogue::GroupedCatalogue<EffectData::VoiceGroup, EffectData::VoiceEffect> c{
@@ -202,9 +204,24 @@ void EffectManager::addCustomEffect(const EffectData::VoiceEffect& base, bool ma
         text = effect.name;
     effect.isCustom = true;
     for (EffectData::PluginParam& param : effect.edits) {
-        if (param.editValue != -1.0f) {
-            param.value = param.editValue;
-            param.editValue = -1.0f;
+        if (param.editValue == -1.0f)
+            continue;
+        param.value = param.editValue;
+        param.editValue = -1.0f;
+        // The chain carries the new value too (a slider's value / 100), so
+        // the saved voice sounds as it was adjusted.
+        for (EffectData::VoiceSetting& unit : effect.settings) {
+            if (unit.type != param.type)
+                continue;
+            auto stored =
+                std::find_if(unit.values.begin(), unit.values.end(),
+                             [&param](const EffectData::PluginParam& p) { return p.index == param.index; });
+            EffectData::PluginParam chained = param;
+            chained.value = param.value / 100.0f;
+            if (stored == unit.values.end())
+                unit.values.append(chained);
+            else
+                stored->value = chained.value;
         }
     }
     d->customKnown = true;

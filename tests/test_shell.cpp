@@ -5,6 +5,7 @@
 #include "appmanager.h"
 #include "audiomanager.h"
 #include "dialogmanager.h"
+#include "dialogwait.h"
 #include "guidepage.h"
 #include "hotkeyhook.h"
 #include "httptestserver.h"
@@ -67,22 +68,6 @@ private:
     bool m_keep;
     QWidget* m_kept[2] = {nullptr, nullptr};
 };
-
-// Runs `action` on the open dialog of a type as soon as it shows.
-void whenOpen(int type, std::function<void(QDialog*)> action)
-{
-    QTimer* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, type, action] {
-        QDialog* dialog = ModuleDialogManager::instance()->dialog(type);
-        if (dialog && dialog->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start();
-}
 
 QImage iconImage(const QIcon& icon)
 {

@@ -1,27 +1,43 @@
 // zelvani-screens: the program's screens one at a time, for screenshots.
 //   zelvani-screens --show WHAT [--language N] [--scale F] --screenshot FILE [--delay MS]
 // WHAT: splash, main, guide, menu, quit, volume, about, update-new,
-// update-latest, update-failed, or message-T for a message type T of the
-// dialog router. The engine starts when a sound server answers, so the
-// volume pop-up shows the speakers' level.
+// update-latest, update-failed, message-T for a message type T of the
+// dialog router, or the voice effects: effects (a group with an effect
+// applied), effects-more (the group dialog), effects-search, effects-empty,
+// effects-keys (a key bound, another being typed), effects-custom (a custom
+// voice in force), save-0 and save-1 (the save dialog's two modes). The engine starts when a sound server
+// answers, so the volume pop-up shows the speakers' level.
 #include "appmanager.h"
 #include "audiomanager.h"
+#include "cataloguesetup.h"
+#include "cutesettings.h"
 #include "dialogmanager.h"
+#include "effectactionview.h"
+#include "effectlistview.h"
+#include "effectmanager.h"
+#include "effectpage.h"
 #include "enginesetup.h"
+#include "grouplistview.h"
+#include "hotkeyhook.h"
 #include "kit.h"
 #include "launcher.h"
 #include "launchmanager.h"
 #include "mainbars.h"
 #include "mainwindow.h"
 #include "moduledialogmanager.h"
+#include "modulelayout.h"
 #include "modulemanager.h"
+#include "modules.h"
 #include "screenoptions.h"
 #include "shelldialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QSlider>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QToolButton>
 
@@ -59,6 +75,82 @@ QVariantMap updateAnswer(const QString& what)
     return {};
 }
 
+// A click of the left button at `at` in `widget`.
+void click(QWidget* widget, const QPoint& at)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+void clickEffect(EffectItemListView* list, const EffectPair& pair, bool keyBox)
+{
+    const QModelIndex index = list->indexOf(pair);
+    list->scrollTo(index);
+    const EffectItemDelegate::Areas areas = EffectItemDelegate::areas(list->visualRect(index));
+    click(list->viewport(), keyBox ? areas.keyBox.center() : areas.name.center());
+}
+
+// The voice effect screens, set up on the page of `window`.
+void showEffects(MainWindow* window, const QString& what)
+{
+    auto* module = qobject_cast<EffectModule*>(window->moduleLayout()->currentModule());
+    EffectPage* page = module ? module->effectPage() : nullptr;
+    if (!page)
+        return;
+    EffectItemListView* list = page->effectList();
+    const auto choose = [page](int groupId) {
+        page->groupBar()->setCurrentGroup(groupId);
+        emit page->groupBar()->groupClicked(groupId);
+    };
+    EffectManager* effects = EffectManager::instance();
+    choose(2);
+    clickEffect(list, {2, 1}, false);
+    if (what == QLatin1String("effects") || what.startsWith(QLatin1String("save-"))) {
+        page->actionView()->sliders().first()->slider()->setValue(88);
+        if (what.startsWith(QLatin1String("save-")))
+            ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_SaveParam, window,
+                                                        what.mid(5).toInt());
+    } else if (what == QLatin1String("effects-more")) {
+        // A bar with room for six tabs, as on a narrow window or with more groups.
+        page->groupBar()->setFixedWidth(Kit::px(GroupListView::kTabSpacing) +
+                                        6 * Kit::px(GroupListView::kTabWidth + GroupListView::kTabSpacing));
+        QApplication::processEvents();
+        const QModelIndex more =
+            page->groupBar()->tabModel()->index(page->groupBar()->tabModel()->rowCount() - 1, 0);
+        QTimer::singleShot(0, page, [page, more] {
+            click(page->groupBar()->viewport(),
+                  page->groupBar()->visualRect(more).center() - QPoint(Kit::px(7), 0));
+        });
+    } else if (what == QLatin1String("effects-search")) {
+        page->searchEdit()->setText(QStringLiteral("e"));
+    } else if (what == QLatin1String("effects-empty")) {
+        page->searchEdit()->setText(QStringLiteral("qqqq"));
+    } else if (what == QLatin1String("effects-keys")) {
+        HotKeyHook::instance()->setBinding({2, 1}, QStringLiteral("Ctrl+K"), HotKey::EffectKind);
+        HotKeyHook::instance()->setBinding({2, 3}, QStringLiteral("Shift+1"), HotKey::EffectKind);
+        effects->addFavorite(3);
+        clickEffect(list, {2, 2}, true);
+        list->setFocus();
+        QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+        QApplication::sendEvent(list, &ctrl);
+    } else if (what == QLatin1String("effects-custom")) {
+        const QString name = QStringLiteral("Bright Female");
+        if (!effects->nameExists(name)) {
+            EffectData::VoiceEffect base = effects->currentEffect();
+            base.edits.first().editValue = 92;
+            CuteSettings::instance()->setValue(QStringLiteral("CustomName"), name, Transient);
+            effects->addCustomEffect(base, true);
+        }
+        choose(EffectManager::kCustomGroup);
+        for (const EffectData::VoiceEffect& effect : effects->customEffects()) {
+            if (effect.name == name)
+                clickEffect(list, {EffectManager::kCustomGroup, effect.id}, false);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -86,6 +178,8 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, launcher, [] { emit LaunchManager::instance()->stepValueChange(42); });
         shown << launcher;
     } else {
+        configureCatalogues();
+        LaunchManager::instance()->loadCatalogues();
         configureAudioEngine();
         AudioManager::instance()->start();
         window = new MainWindow;
@@ -97,6 +191,8 @@ int main(int argc, char** argv)
         shown << window;
         if (what == QLatin1String("guide"))
             ModuleManager::instance()->setCurrent(ModuleManager::MT_Guide);
+        if (what.startsWith(QLatin1String("effects")) || what.startsWith(QLatin1String("save-")))
+            QTimer::singleShot(100, window, [window, what] { showEffects(window, what); });
     }
 
     QTimer::singleShot(150, &app, [window, what, &shown] {

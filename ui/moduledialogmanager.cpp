@@ -2,6 +2,8 @@
 
 #include "appmanager.h"
 #include "audiomanager.h"
+#include "effectactionview.h"
+#include "grouplistview.h"
 #include "hotkeyhook.h"
 #include "kit.h"
 #include "shelldialogs.h"
@@ -108,8 +110,16 @@ QDialog* ModuleDialogManager::create(int type, QWidget* parent, const QVariant& 
             {QCoreApplication::translate("ModuleDialogManager", "Cancel"),
              QCoreApplication::translate("ModuleDialogManager", "Delete")},
             parent);
+    case DT_MoreGroup: {
+        const QVariantMap map = data.toMap();
+        return new MoreGroupDialog(map.value(QStringLiteral("groupType")).toInt(),
+                                   map.value(QStringLiteral("count")).toInt(),
+                                   map.value(QStringLiteral("groupId")).toInt(), parent);
+    }
+    case DT_SaveParam:
+        return new SaveParamDialog(data.toInt(), parent);
     default:
-        // The device set-up, group and save dialogs belong to screens not built yet.
+        // The device set-up dialog belongs to a screen not built yet.
         return nullptr;
     }
 }

@@ -41,7 +41,8 @@ public:
     // dialog of the type is already open, the type is unknown, or the dialog
     // gives no result. `data` depends on the type: the anchor point of the
     // volume pop-up, the conflicting binding's pair (a list of two ints) of
-    // the key-conflict notice.
+    // the key-conflict notice, {"count", "groupId", "groupType"} of the
+    // group dialog (result 100 + the chosen id), the mode of the save dialog.
     int showDialog(int type, QWidget* parent = nullptr, const QVariant& data = QVariant());
     bool isOpen(int type) const;
     // The open dialog of `type`, if any (tests, the screens that update it).

@@ -151,12 +151,7 @@ VolumeAdjustDailog::VolumeAdjustDailog(const QString& deviceName, const QPoint& 
 void VolumeAdjustDailog::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Kit::frameColor(), 1));
-    painter.setBrush(QColor(0x3F, 0x3F, 0x4E));
-    const int radius = Kit::hasCompositor() ? Kit::px(8) : 0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    Kit::paintPopup(this, QColor(0x3F, 0x3F, 0x4E));
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : XDialog(parent)

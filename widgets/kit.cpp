@@ -63,6 +63,16 @@ void paintPanel(QWidget* widget)
     painter.drawRoundedRect(widget->rect(), px(8), px(8));
 }
 
+void paintPopup(QWidget* popup, const QColor& fill)
+{
+    QPainter painter(popup);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(frameColor(), 1));
+    painter.setBrush(fill);
+    const int radius = hasCompositor() ? px(8) : 0;
+    painter.drawRoundedRect(QRectF(popup->rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
 void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& track, const QBrush& fill)
 {
     painter.save();

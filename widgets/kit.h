@@ -30,6 +30,9 @@ void paintBar(QPainter& painter, const QRect& rect, int filled, const QBrush& tr
 // Fills `widget` with the panel colour in a rectangle with rounded corners
 // (the pages and the tool bar of the main window).
 void paintPanel(QWidget* widget);
+// Fills a pop-up in `fill` with a thin frame, rounded where a compositor
+// draws translucent windows.
+void paintPopup(QWidget* popup, const QColor& fill);
 
 // The style sheet of a rounded text button `designHeight` high: the
 // accent-filled primary button or the outlined secondary one.

@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Originalstimme</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Zusätzliche Latenz: %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Stimmbild</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Mikrofonpegel</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Taste festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Stimmen</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Leider keine Ergebnisse. Bitte versuchen Sie andere Suchbegriffe.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>Use voice changer for gaming</source>
@@ -439,6 +506,13 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
     </message>
 </context>
 <context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+</context>
+<context>
     <name>QuitDialog</name>
     <message>
         <source>Close</source>
@@ -455,6 +529,60 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>Möchten Sie die angepassten Parameter der Stimme wirklich speichern?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>Die angepasste Stimme wird in der Kategorie [Eigene] gespeichert</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>Die angepassten Parameter sind nicht gespeichert. Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>Ohne Speichern werden die Parameter der Stimme zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Bitte geben Sie den Namen der Stimme ein</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>Der Name existiert bereits</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Original voice</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Added latency: %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Voice picture</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Microphone level</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Add keybind</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Voices</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Sorry, there is no result, please try other keywords</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>Use voice changer for gaming</source>
@@ -439,6 +506,13 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     </message>
 </context>
 <context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+</context>
+<context>
     <name>QuitDialog</name>
     <message>
         <source>Close</source>
@@ -455,6 +529,60 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>Are you sure to save the adjusted parameters of sound?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>The adjusted sound will be saved in the [Customization] category</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>The parameters you adjusted are not saved, do you want to save them?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>If not saved, the sound parameters will be reset</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Please enter the sound name</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>The name already exists</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
     </message>
 </context>
 <context>

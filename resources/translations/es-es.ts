@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Voz original</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Latencia añadida: %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Imagen de la voz</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nivel del micrófono</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Asignar tecla</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Voces</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Lo sentimos, no hay resultados. Pruebe con otras palabras clave</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>Use voice changer for gaming</source>
@@ -439,6 +506,13 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
     </message>
 </context>
 <context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+</context>
+<context>
     <name>QuitDialog</name>
     <message>
         <source>Close</source>
@@ -455,6 +529,60 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>¿Seguro que desea guardar los parámetros ajustados de la voz?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>La voz ajustada se guardará en la categoría [Personalizados]</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>Los parámetros ajustados no se han guardado. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>Si no se guardan, los parámetros de la voz se restablecerán</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Introduzca el nombre de la voz</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>El nombre ya existe</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>

@@ -13,11 +13,78 @@
     </message>
     <message>
         <source>Version:</source>
-        <translation>Version :</translation>
+        <translation>Version&#xa0;:</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later.</source>
         <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure.</translation>
+    </message>
+</context>
+<context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Voix d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Latence ajoutée : %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Image de la voix</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Niveau du microphone</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Définir touche</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Voix</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Désolé, aucun résultat. Veuillez essayer d&apos;autres mots-clés</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
     </message>
 </context>
 <context>
@@ -391,7 +458,7 @@
     </message>
     <message>
         <source>Download failed. Please check the internet connection!</source>
-        <translation>Échec du téléchargement. Vérifiez votre connexion Internet !</translation>
+        <translation>Échec du téléchargement. Vérifiez votre connexion Internet&#xa0;!</translation>
     </message>
     <message>
         <source>Please install the virtual driver first 
@@ -399,7 +466,7 @@
 The software can only be used after installing the virtual driver, please click &quot;Install&quot;.</source>
         <translation>Veuillez d&apos;abord installer le pilote virtuel
 
-Le logiciel ne peut être utilisé qu&apos;après l&apos;installation du pilote virtuel. Cliquez sur « Installer ».</translation>
+Le logiciel ne peut être utilisé qu&apos;après l&apos;installation du pilote virtuel. Cliquez sur «&#xa0;Installer&#xa0;».</translation>
     </message>
     <message>
         <source>Install</source>
@@ -411,7 +478,7 @@ Le logiciel ne peut être utilisé qu&apos;après l&apos;installation du pilote 
 There is something wrong with your microphone/headphones, please click &quot;Detect&quot; to re-detect the device.</source>
         <translation>Conseil
 
-Votre micro ou votre casque rencontre un problème. Cliquez sur « Détecter » pour détecter à nouveau le périphérique.</translation>
+Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecter&#xa0;» pour détecter à nouveau le périphérique.</translation>
     </message>
     <message>
         <source>Detection</source>
@@ -423,7 +490,7 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur « Détecter �
     </message>
     <message>
         <source>Are you sure you want to delete the selected sound?</source>
-        <translation>Voulez-vous vraiment supprimer le son sélectionné ?</translation>
+        <translation>Voulez-vous vraiment supprimer le son sélectionné&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -435,7 +502,14 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur « Détecter �
     </message>
     <message>
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
-        <translation>Lecture impossible : le fichier n&apos;existe pas ou est endommagé ! Voulez-vous supprimer ce son ?</translation>
+        <translation>Lecture impossible&#xa0;: le fichier n&apos;existe pas ou est endommagé&#xa0;! Voulez-vous supprimer ce son&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
     </message>
 </context>
 <context>
@@ -455,6 +529,60 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur « Détecter �
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>Voulez-vous vraiment enregistrer les paramètres modifiés de la voix ?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>La voix modifiée sera enregistrée dans la catégorie [Personnalisés]</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>Les paramètres modifiés ne sont pas enregistrés. Voulez-vous les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>Sans enregistrement, les paramètres de la voix seront réinitialisés</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Veuillez saisir le nom de la voix</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>Ce nom existe déjà</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
@@ -485,11 +613,11 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur « Détecter �
     </message>
     <message>
         <source>A new version is available!</source>
-        <translation>Une nouvelle version est disponible !</translation>
+        <translation>Une nouvelle version est disponible&#xa0;!</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation>Version : %1 | Taille : %2 | Date de publication : %3</translation>
+        <translation>Version&#xa0;: %1 | Taille&#xa0;: %2 | Date de publication&#xa0;: %3</translation>
     </message>
     <message>
         <source>No update server is set. Updates come with your system&apos;s packages.</source>

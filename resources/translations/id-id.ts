@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Suara asli</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Latensi tambahan: %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Simpan pengaturan</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Atur ulang</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Gambar suara</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Level mikrofon</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Atur tombol</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Suara</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Maaf, tidak ada hasil. Silakan coba kata kunci lain</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Lainnya</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>Use voice changer for gaming</source>
@@ -439,6 +506,13 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
     </message>
 </context>
 <context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>Lainnya</translation>
+    </message>
+</context>
+<context>
     <name>QuitDialog</name>
     <message>
         <source>Close</source>
@@ -455,6 +529,60 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Simpan pengaturan</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>Apakah Anda yakin ingin menyimpan parameter suara yang telah disesuaikan?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>Suara yang disesuaikan akan disimpan di kategori [Kustom]</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ya</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>Parameter yang Anda sesuaikan belum disimpan. Apakah Anda ingin menyimpannya?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>Jika tidak disimpan, parameter suara akan diatur ulang</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Tidak</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Masukkan nama suara</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>Nama sudah ada</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
     </message>
 </context>
 <context>

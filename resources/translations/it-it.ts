@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Voce originale</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Latenza aggiunta: %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Immagine della voce</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Livello microfono</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Imposta tasto</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Voci</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Spiacenti, nessun risultato. Prova con altre parole chiave</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Altro</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>Use voice changer for gaming</source>
@@ -439,6 +506,13 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
     </message>
 </context>
 <context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>Altro</translation>
+    </message>
+</context>
+<context>
     <name>QuitDialog</name>
     <message>
         <source>Close</source>
@@ -455,6 +529,60 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>Vuoi davvero salvare i parametri modificati della voce?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>La voce modificata verrà salvata nella categoria [Personalizzati]</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>I parametri modificati non sono stati salvati. Vuoi salvarli?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>Se non salvati, i parametri della voce verranno ripristinati</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Inserisci il nome della voce</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>Il nome esiste già</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>EffectActionView</name>
+    <message>
+        <source>Original voice</source>
+        <translation>Giọng gốc</translation>
+    </message>
+    <message>
+        <source>Added latency: %1 ms</source>
+        <translation>Độ trễ thêm: %1 ms</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Lưu cài đặt</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Đặt lại</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Voice picture</source>
+        <translation>Hình ảnh giọng</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrô</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Mức micrô</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Đặt phím tắt</translation>
+    </message>
+</context>
+<context>
+    <name>EffectItemListView</name>
+    <message>
+        <source>Voices</source>
+        <translation>Giọng</translation>
+    </message>
+</context>
+<context>
+    <name>EffectPage</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Rất tiếc, không có kết quả. Vui lòng thử từ khóa khác</translation>
+    </message>
+</context>
+<context>
+    <name>GroupListView</name>
+    <message>
+        <source>Groups</source>
+        <translation>Nhóm</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Thêm</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>Use voice changer for gaming</source>
@@ -439,6 +506,13 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
     </message>
 </context>
 <context>
+    <name>MoreGroupDialog</name>
+    <message>
+        <source>More</source>
+        <translation>Thêm</translation>
+    </message>
+</context>
+<context>
     <name>QuitDialog</name>
     <message>
         <source>Close</source>
@@ -455,6 +529,60 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveParamDialog</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Lưu cài đặt</translation>
+    </message>
+    <message>
+        <source>Are you sure to save the adjusted parameters of sound?</source>
+        <translation>Bạn có chắc muốn lưu các thông số đã điều chỉnh của giọng?</translation>
+    </message>
+    <message>
+        <source>The adjusted sound will be saved in the [Customization] category</source>
+        <translation>Giọng đã điều chỉnh sẽ được lưu trong danh mục [Tùy chỉnh]</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Có</translation>
+    </message>
+    <message>
+        <source>The parameters you adjusted are not saved, do you want to save them?</source>
+        <translation>Các thông số bạn đã điều chỉnh chưa được lưu. Bạn có muốn lưu không?</translation>
+    </message>
+    <message>
+        <source>If not saved, the sound parameters will be reset</source>
+        <translation>Nếu không lưu, các thông số giọng sẽ được đặt lại</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lưu</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Không</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Tên</translation>
+    </message>
+    <message>
+        <source>Please enter the sound name</source>
+        <translation>Vui lòng nhập tên giọng</translation>
+    </message>
+    <message>
+        <source>The name already exists</source>
+        <translation>Tên đã tồn tại</translation>
+    </message>
+</context>
+<context>
+    <name>SearchLineEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Tìm kiếm</translation>
     </message>
 </context>
 <context>
