@@ -388,9 +388,11 @@ private slots:
         QCOMPARE(list()->editPair(), EffectItemListView::noPair());
         QVERIFY(!hook->isSuspended());
 
-        // Shift with 1 gives "!", recorded as the digit.
+        // By keyboard (F2 on the current row): Shift with 1 gives "!", recorded as the digit.
         const EffectPair child(kPeople, 3);
-        clickAt(areasOf(child).keyBox.center());
+        list()->setCurrentIndex(list()->indexOf(child));
+        QTest::keyClick(list(), Qt::Key_F2);
+        QCOMPARE(list()->editPair(), child);
         pressKeys({{Qt::Key_Shift, Qt::NoModifier}, {Qt::Key_Exclam, Qt::ShiftModifier}});
         QCOMPARE(hook->bindingText(child, HotKey::EffectKind), QStringLiteral("Shift+1"));
 

@@ -9,36 +9,18 @@ Usage (under its own session bus, with PULSE_SERVER pointing at the private
 sound server): dbus-run-session -- test_shell_atspi.py PROGRAM
 """
 
-import array
-import math
 import os
 import re
 import socket
 import subprocess
 import sys
-import threading
 import time
 from datetime import datetime
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import (accessible_env, connect, find, nodes, start_x_server, stop, unnamed_controls,  # noqa: E402
-                        wait_for)
-
-RATE = 48000
-DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Zelvani", "Zelvani Voice Changer")
-LOG = os.path.join(DATA, "log", "AppLog.log")
-
-
-def press(node):
-    node.queryAction().doAction(0)
-
-
-def log_text():
-    try:
-        with open(LOG, encoding="utf-8") as file:
-            return file.read()
-    except FileNotFoundError:
-        return ""
+from atspitools import (accessible_env, connect, find, nodes, press, start_x_server, stop,  # noqa: E402
+                        unnamed_controls, wait_for)
+from cabletools import DATA, Tone, cable_rms, log_text, restore_sound_server  # noqa: E402
 
 
 def log_times(pattern):
@@ -50,54 +32,6 @@ def log_times(pattern):
         if stamp and match:
             found.append((datetime.strptime(stamp.group(1), "%Y-%m-%d %H:%M:%S.%f"), match))
     return found
-
-
-class Tone:
-    """A 440 Hz sine at -6 dBFS played into the private server's microphone feed."""
-
-    def __init__(self):
-        self.player = subprocess.Popen(["pacat", "--playback", "--device=microphone_feed", "--raw",
-                                        "--format=float32le", "--rate=%d" % RATE, "--channels=2",
-                                        "--latency-msec=20"], stdin=subprocess.PIPE)
-        self.running = True
-        self.thread = threading.Thread(target=self.feed, daemon=True)
-        self.thread.start()
-
-    def feed(self):
-        frame = 0
-        block = 480
-        while self.running:
-            samples = array.array("f")
-            for i in range(block):
-                value = 0.5 * math.sin(2 * math.pi * 440 * (frame + i) / RATE)
-                samples.extend((value, value))
-            frame += block
-            try:
-                self.player.stdin.write(samples.tobytes())
-                self.player.stdin.flush()
-            except (BrokenPipeError, ValueError):
-                return
-            time.sleep(0.009)
-
-    def stop(self):
-        self.running = False
-        self.thread.join(2)
-        self.player.terminate()
-        self.player.wait(5)
-
-
-def cable_rms(seconds=0.8, tail=0.4):
-    """RMS of the last `tail` seconds of what the cable's recording side carries."""
-    recorder = subprocess.Popen(["parec", "--device=zelvani_cable_output", "--raw", "--format=float32le",
-                                 "--rate=%d" % RATE, "--channels=2", "--latency-msec=20"],
-                                stdout=subprocess.PIPE)
-    time.sleep(seconds)
-    recorder.terminate()
-    data, _ = recorder.communicate(timeout=5)
-    samples = array.array("f")
-    samples.frombytes(data[:len(data) - len(data) % 4])
-    last = samples[-int(tail * RATE * 2):]
-    return math.sqrt(sum(x * x for x in last) / max(1, len(last)))
 
 
 def windows(display, pid, visible):
@@ -126,16 +60,6 @@ def tray_icon(display, pid):
         if width <= 48 and height <= 48:
             return x + width // 2, y + height // 2
     return None
-
-
-def restore_sound_server():
-    """The defaults back and the cable gone, whatever happened to the program."""
-    subprocess.run(["pactl", "set-default-source", "microphone"], capture_output=True)
-    subprocess.run(["pactl", "set-default-sink", "speakers"], capture_output=True)
-    modules = subprocess.run(["pactl", "list", "short", "modules"], capture_output=True, text=True).stdout
-    for line in reversed(modules.splitlines()):
-        if "zelvani_cable" in line:
-            subprocess.run(["pactl", "unload-module", line.split()[0]], capture_output=True)
 
 
 def check_splash():

@@ -9,9 +9,12 @@
 #include "kit.h"
 #include "languagesettings.h"
 #include "ximagebox.h"
+
+#include "spdlog_qt"
 #include "xlabel.h"
 #include "xlineedit.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -202,7 +205,13 @@ void EffectActionView::showEffect(int groupId, int effectId)
     showName(effect);
     m_picture->setImage(picturePath(effect));
     m_delete->setVisible(effect.isCustom);
+    QElapsedTimer clock;
+    clock.start();
     AudioManager::instance()->applyEffect(effect);
+    LogInfo(QStringLiteral("[EffectPage] effect %1 of group %2 applied in %3 ms")
+                .arg(effectId)
+                .arg(groupId)
+                .arg(clock.nsecsElapsed() / 1.0e6, 0, 'f', 1));
     showLatency();
 
     qDeleteAll(m_sliders);

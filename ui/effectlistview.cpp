@@ -614,6 +614,13 @@ void EffectItemListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QModelIndex index = currentIndex();
+    // F2 opens the current effect's key box, as a click on it does.
+    if (index.isValid() && event->key() == Qt::Key_F2 &&
+        index.data(EffectItemDelegate::KindRole).toInt() == 1) {
+        startEditing(index.data(EffectItemDelegate::GroupRole).toInt(),
+                     index.data(EffectItemDelegate::EffectRole).value<EffectData::VoiceEffect>().id);
+        return;
+    }
     if (index.isValid() &&
         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
         if (index.data(EffectItemDelegate::KindRole).toInt() == 0)

@@ -84,6 +84,12 @@ void GroupTabDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                          side.height());
     if (!icon.isNull())
         painter->drawPixmap(iconRect, icon);
+    if (hasNewItems(id)) {
+        const int dot = Kit::px(6);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0xFF, 0x5A, 0x5A));
+        painter->drawEllipse(QRect(iconRect.right() - dot / 2, iconRect.top() - dot / 2, dot, dot));
+    }
     painter->setPen(chosen ? Kit::accentColor() : (hovered ? Kit::textColor() : Kit::dimTextColor()));
     // A name may run into the spacing beside its tab before it is cut short.
     const int spare = Kit::px(GroupListView::kTabSpacing) / 2;
@@ -261,6 +267,13 @@ void GroupListView::changeEvent(QEvent* event)
         setAccessibleName(tr("Groups"));
         reload();
     }
+}
+
+bool EffectGroupDelegate::hasNewItems(int groupId) const
+{
+    EffectManager* effects = EffectManager::instance();
+    return (groupId == EffectManager::kFavoriteGroup && effects->hasNewFavorites()) ||
+           (groupId == EffectManager::kCustomGroup && effects->hasNewCustomEffects());
 }
 
 EffectGroupListView::EffectGroupListView(QWidget* parent) : GroupListView(0, new EffectGroupDelegate, parent)

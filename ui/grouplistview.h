@@ -47,6 +47,12 @@ signals:
     void moreGroupClicked(int count);
 
 protected:
+    // Whether the group holds items the user has not looked at yet (a dot on its tab).
+    virtual bool hasNewItems(int groupId) const
+    {
+        Q_UNUSED(groupId)
+        return false;
+    }
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
@@ -63,6 +69,10 @@ class EffectGroupDelegate : public GroupTabDelegate
 
 public:
     using GroupTabDelegate::GroupTabDelegate;
+
+protected:
+    // New favourites and new custom voices.
+    bool hasNewItems(int groupId) const override;
 };
 
 // A bar of equal group tabs; the groups that do not fit wait behind a last

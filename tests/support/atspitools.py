@@ -38,6 +38,11 @@ def find(root, name, roles=None):
     return None
 
 
+def press(node):
+    """The node's first action: a button's press."""
+    node.queryAction().doAction(0)
+
+
 def unnamed_controls(root):
     """Roles of the controls that have no accessible name."""
     return [n.getRoleName() for n in nodes(root)
