@@ -144,6 +144,7 @@ EffectActionView::EffectActionView(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_picture, 0, Qt::AlignHCenter);
     m_latency = plainLabel("#979797", this);
     m_latency->setAlignment(Qt::AlignCenter);
+    m_latency->setWordWrap(true);
     layout->addWidget(m_latency);
 
     m_sliderArea = new QWidget(this);

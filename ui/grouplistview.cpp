@@ -67,8 +67,10 @@ void GroupTabDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const int id = index.data(IdRole).toInt();
     const bool chosen = id == m_current;
     const bool hovered = id == m_hovered;
-    const QRect tab(option.rect.left(), option.rect.top() + Kit::py(8), Kit::px(GroupListView::kTabWidth),
-                    option.rect.height() - Kit::py(16));
+    // An item is a tab with half the spacing on either side.
+    const int half = Kit::px(GroupListView::kTabSpacing) / 2;
+    const QRect tab(option.rect.left() + half, option.rect.top() + Kit::py(8),
+                    Kit::px(GroupListView::kTabWidth), option.rect.height() - Kit::py(16));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
@@ -92,14 +94,16 @@ void GroupTabDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     painter->setPen(chosen ? Kit::accentColor() : (hovered ? Kit::textColor() : Kit::dimTextColor()));
     // A name may run into the spacing beside its tab before it is cut short.
-    const int spare = Kit::px(GroupListView::kTabSpacing) / 2;
-    const QRect textRect(tab.left() - spare, iconRect.bottom() + Kit::py(4), tab.width() + 2 * spare,
+    const QRect textRect(option.rect.left(), iconRect.bottom() + Kit::py(4), option.rect.width(),
                          tab.bottom() - iconRect.bottom() - Kit::py(4));
     QFont font = option.font;
+    // A long name gets a smaller type before it is cut short.
+    const QString name = index.data(Qt::DisplayRole).toString();
     font.setPointSizeF(font.pointSizeF() * 0.92);
+    if (QFontMetrics(font).horizontalAdvance(name) > textRect.width())
+        font.setPointSizeF(font.pointSizeF() * 0.85);
     painter->setFont(font);
-    const QString text = QFontMetrics(font).elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
-                                                       textRect.width());
+    const QString text = QFontMetrics(font).elidedText(name, Qt::ElideRight, textRect.width());
     painter->drawText(textRect, Qt::AlignHCenter | Qt::AlignTop, text);
     painter->restore();
 }
@@ -112,7 +116,8 @@ bool GroupTabDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const QRect tab(option.rect.topLeft(), QSize(Kit::px(GroupListView::kTabWidth), option.rect.height()));
+    const QRect tab(option.rect.topLeft() + QPoint(Kit::px(GroupListView::kTabSpacing) / 2, 0),
+                    QSize(Kit::px(GroupListView::kTabWidth), option.rect.height()));
     if (mouse->button() != Qt::LeftButton || !tab.contains(mouse->pos()))
         return false;
     if (id == kMoreId) {
@@ -140,7 +145,7 @@ GroupListView::GroupListView(int groupType, GroupTabDelegate* delegate, QWidget*
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMouseTracking(true);
     setFixedHeight(Kit::py(kBarHeight));
-    setViewportMargins(Kit::px(kTabSpacing), 0, 0, 0);
+    setViewportMargins(Kit::px(kTabSpacing) - Kit::px(kTabSpacing) / 2, 0, 0, 0);
     setAccessibleName(tr("Groups"));
     connect(m_delegate, &GroupTabDelegate::groupClicked, this, &GroupListView::groupClicked);
     connect(m_delegate, &GroupTabDelegate::moreGroupClicked, this, &GroupListView::openMore);
@@ -176,6 +181,7 @@ void GroupListView::reload()
     bool currentShown = false;
     for (int i = 0; i < shown; ++i) {
         auto* item = new QStandardItem(tabs[i].name);
+        item->setToolTip(tabs[i].name);
         item->setData(tabs[i].id, GroupTabDelegate::IdRole);
         item->setData(tabs[i].iconFolder, GroupTabDelegate::IconRole);
         item->setEditable(false);
@@ -213,9 +219,13 @@ void GroupListView::choose(int groupId)
 
 void GroupListView::openMore(int count)
 {
-    const QVariantMap data{{QStringLiteral("count"), count},
-                           {QStringLiteral("groupId"), currentGroup()},
-                           {QStringLiteral("groupType"), m_groupType}};
+    // The dialog stands under the More tab.
+    const QRect more = visualRect(m_model->index(m_model->rowCount() - 1, 0));
+    const QVariantMap data{
+        {QStringLiteral("count"), count},
+        {QStringLiteral("groupId"), currentGroup()},
+        {QStringLiteral("groupType"), m_groupType},
+        {QStringLiteral("anchor"), viewport()->mapToGlobal(QPoint(more.center().x(), height()))}};
     const int result =
         ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_MoreGroup, window(), data);
     if (result <= 100)
@@ -284,8 +294,9 @@ EffectGroupListView::EffectGroupListView(QWidget* parent) : GroupListView(0, new
 
 // ---------------------------------------------------------------- More dialog
 
-MoreGroupDialog::MoreGroupDialog(int groupType, int count, int currentId, QWidget* parent)
-    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint)
+MoreGroupDialog::MoreGroupDialog(int groupType, int count, int currentId, const QPoint& anchor,
+                                 QWidget* parent)
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint), m_anchor(anchor)
 {
     setAttribute(Qt::WA_TranslucentBackground, Kit::hasCompositor());
     setModal(true);
@@ -321,14 +332,14 @@ MoreGroupDialog::MoreGroupDialog(int groupType, int count, int currentId, QWidge
 void MoreGroupDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // Under the pointer's window, inside it.
+    // Centred under its anchor, inside the window.
+    QPoint at = m_anchor - QPoint(width() / 2, 0);
     if (QWidget* owner = parentWidget()) {
         const QRect area = owner->window()->geometry();
-        QPoint at = QCursor::pos() - QPoint(width() / 2, -Kit::py(12));
         at.setX(std::max(area.left(), std::min(at.x(), area.right() - width())));
         at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - height())));
-        move(at);
     }
+    move(at);
 }
 
 void MoreGroupDialog::paintEvent(QPaintEvent* event)

@@ -139,10 +139,14 @@ class MoreGroupDialog : public QDialog
     Q_DISABLE_COPY(MoreGroupDialog)
 
 public:
-    // The last `count` groups of the catalogue `groupType`; `currentId` is drawn chosen.
-    MoreGroupDialog(int groupType, int count, int currentId, QWidget* parent = nullptr);
+    // The last `count` groups of the catalogue `groupType`; `currentId` is
+    // drawn chosen. The dialog stands under `anchor` (global).
+    MoreGroupDialog(int groupType, int count, int currentId, const QPoint& anchor, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    QPoint m_anchor;
 };

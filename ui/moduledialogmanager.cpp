@@ -12,6 +12,7 @@
 #include "spdlog_qt"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QSystemTrayIcon>
 
 namespace {
@@ -114,7 +115,8 @@ QDialog* ModuleDialogManager::create(int type, QWidget* parent, const QVariant& 
         const QVariantMap map = data.toMap();
         return new MoreGroupDialog(map.value(QStringLiteral("groupType")).toInt(),
                                    map.value(QStringLiteral("count")).toInt(),
-                                   map.value(QStringLiteral("groupId")).toInt(), parent);
+                                   map.value(QStringLiteral("groupId")).toInt(),
+                                   map.value(QStringLiteral("anchor"), QCursor::pos()).toPoint(), parent);
     }
     case DT_SaveParam:
         return new SaveParamDialog(data.toInt(), parent);
