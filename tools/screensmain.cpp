@@ -5,7 +5,8 @@
 // dialog router, or the voice effects: effects (a group with an effect
 // applied), effects-more (the group dialog), effects-search, effects-empty,
 // effects-keys (a key bound, another being typed), effects-custom (a custom
-// voice in force), save-0 and save-1 (the save dialog's two modes). The engine starts when a sound server
+// voice in force), save-0 and save-1 (the save dialog's two modes), or
+// settings (a key bound, another field taking keys). The engine starts when a sound server
 // answers, so the volume pop-up shows the speakers' level.
 #include "appmanager.h"
 #include "audiomanager.h"
@@ -29,7 +30,9 @@
 #include "modulemanager.h"
 #include "modules.h"
 #include "screenoptions.h"
+#include "settingpage.h"
 #include "shelldialogs.h"
+#include "shortcutlineedit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -191,6 +194,22 @@ int main(int argc, char** argv)
         shown << window;
         if (what == QLatin1String("guide"))
             ModuleManager::instance()->setCurrent(ModuleManager::MT_Guide);
+        if (what == QLatin1String("settings")) {
+            ModuleManager::instance()->setCurrent(ModuleManager::MT_Setting);
+            QTimer::singleShot(100, window, [window] {
+                auto* module = qobject_cast<SettingModule*>(window->moduleLayout()->currentModule());
+                if (!module || !module->settingPage())
+                    return;
+                HotKeyHook::instance()->setBinding({HotKey::kHearMyself, HotKey::kHearMyself},
+                                                   QStringLiteral("Ctrl+H"), HotKey::ActionKind);
+                module->settingPage()->hearField()->update();
+                ShortcutLineEdit* field = module->settingPage()->applyField();
+                window->activateWindow();
+                field->setFocus();
+                QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+                QApplication::sendEvent(field, &ctrl);
+            });
+        }
         if (what.startsWith(QLatin1String("effects")) || what.startsWith(QLatin1String("save-")))
             QTimer::singleShot(100, window, [window, what] { showEffects(window, what); });
     }

@@ -223,6 +223,8 @@ void MainWindow::onLaunchFinished()
     AudioManager::instance()->start();
     d->toolBar->refresh();
     HotKeyHook::instance()->installHook();
+    // "Enable all shortcut keys" off holds every binding until it is on again.
+    HotKeyHook::instance()->setEnabled(CuteSettings::instance()->value(QStringLiteral("SSC")).toBool());
     QTimer::singleShot(kUpdateCheckDelayMs, AppManager::instance(),
                        [] { AppManager::instance()->checkForUpdate(); });
 }

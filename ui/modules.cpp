@@ -6,6 +6,7 @@
 #include "effectpage.h"
 #include "launchmanager.h"
 #include "moduledialogmanager.h"
+#include "settingpage.h"
 #include "utility.h"
 
 #include "spdlog_qt"
@@ -97,9 +98,7 @@ void EffectModule::reselectDevice(int deviceType)
         engine->setOutputDevice(chosen);
 }
 
-// The sound and settings pages are not built yet; until they are, these
-// modules show an empty area.
-
+// The sound page is not built yet; until it is, its module shows an empty area.
 QWidget* SoundModule::createPage(int index)
 {
     Q_UNUSED(index)
@@ -108,6 +107,11 @@ QWidget* SoundModule::createPage(int index)
 
 QWidget* SettingModule::createPage(int index)
 {
-    Q_UNUSED(index)
-    return nullptr;
+    if (index != 0)
+        return nullptr;
+    if (!m_page) {
+        m_page = new SettingPage;
+        m_page->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    return m_page;
 }

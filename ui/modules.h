@@ -46,6 +46,8 @@ protected:
     QWidget* createPage(int index) override;
 };
 
+class SettingPage;
+
 class SettingModule : public AbstractModuleWidget
 {
     Q_OBJECT
@@ -54,7 +56,11 @@ class SettingModule : public AbstractModuleWidget
 public:
     explicit SettingModule(QWidget* parent = nullptr) : AbstractModuleWidget(parent) {}
     void activate() override { setCurrentPage(0); }
+    SettingPage* settingPage() const { return m_page; }
 
 protected:
     QWidget* createPage(int index) override;
+
+private:
+    SettingPage* m_page = nullptr;
 };

@@ -586,6 +586,28 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Alle Tastenkürzel aktivieren</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Mich selbst hören</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Stimmverzerrer anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Taste festlegen</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -586,6 +586,28 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Activar todos los atajos</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Escucharme</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Aplicar cambiador de voz</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Asignar tecla</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

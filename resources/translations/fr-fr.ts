@@ -586,6 +586,28 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Activer tous les raccourcis</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>M&apos;entendre</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Appliquer le modificateur de voix</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Définir touche</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

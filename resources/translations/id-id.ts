@@ -586,6 +586,28 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Aktifkan semua tombol pintasan</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Dengar suara sendiri</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Terapkan pengubah suara</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Atur tombol</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -586,6 +586,28 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Attiva tutte le scorciatoie</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Ascoltami</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Applica cambiavoce</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Imposta tasto</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

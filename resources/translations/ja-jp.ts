@@ -586,6 +586,28 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>すべてのショートカットキーを有効にする</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>自分の声を聞く</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>ボイスチェンジャーを適用</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>キーを設定</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

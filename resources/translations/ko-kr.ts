@@ -586,6 +586,28 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>모든 단축키 사용</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>내 목소리 듣기</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>음성 변조 적용</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>단축키 설정</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

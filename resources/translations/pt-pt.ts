@@ -586,6 +586,28 @@ Há um problema com o microfone ou os auscultadores. Clique em «Detetar» para 
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Ativar todos os atalhos</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Ouvir-me</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Aplicar modificador de voz</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Definir tecla</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -586,6 +586,28 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Включить все горячие клавиши</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Слышать себя</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Применять изменение голоса</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Задать клавишу</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

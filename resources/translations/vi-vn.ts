@@ -586,6 +586,28 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>Bật tất cả phím tắt</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>Nghe chính mình</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>Áp dụng đổi giọng</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Đặt phím tắt</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -586,6 +586,28 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>Enable all shortcut keys</source>
+        <translation>启用所有快捷键</translation>
+    </message>
+    <message>
+        <source>Hear myself</source>
+        <translation>监听自己</translation>
+    </message>
+    <message>
+        <source>Apply voice changer</source>
+        <translation>启用变声器</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>设置快捷键</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeDialog</name>
     <message>
         <source>Check for Updates</source>
