@@ -23,7 +23,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import accessible_env, connect, find, nodes, press, start_x_server, stop, wait_for  # noqa: E402
+from atspitools import (accessible_env, connect, dismiss_device_dialog, find, nodes, press,  # noqa: E402
+                        start_x_server, stop, wait_for)
 from cabletools import DATA, CablePitch, Tone, log_text, restore_sound_server  # noqa: E402
 
 TONE = 200.0
@@ -159,6 +160,7 @@ def main(program, keysink):
         page = Page(app, screen)
         wait_for("the effect list", lambda: page.row("Female"), 30)
         wait_for("the engine", lambda: "[capture] capturing Microphone" in log_text())
+        dismiss_device_dialog(app)
         tone = Tone(TONE)
         pitch = CablePitch()
         wait_for("the plain voice on the cable", lambda: abs(pitch.frequency(0.5) - TONE) < 5, 10)

@@ -18,8 +18,8 @@ import time
 from datetime import datetime
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import (accessible_env, connect, find, nodes, press, start_x_server, stop,  # noqa: E402
-                        unnamed_controls, wait_for)
+from atspitools import (accessible_env, connect, dismiss_device_dialog, find, nodes, press,  # noqa: E402
+                        start_x_server, stop, unnamed_controls, wait_for)
 from cabletools import DATA, Tone, cable_rms, log_text, restore_sound_server  # noqa: E402
 
 
@@ -100,6 +100,8 @@ def main(program):
         failure = wait_for("the resource failure message", lambda: [
             n for n in nodes(app) if n.getRoleName() == "label" and n.name.startswith("Resource initialization")])
         assert failure
+        # The first start also asks for the devices (none are stored yet), over the message.
+        dismiss_device_dialog(app)
         press(find(app, "OK", "push button"))
         wait_for("the message to close", lambda: find(app, "OK", "push button") is None)
         for name in ("Apply voice changer", "Input/Output Device", "Volume", "VoiceBox", "Soundboard",

@@ -6,12 +6,14 @@
 // applied), effects-more (the group dialog), effects-search, effects-empty,
 // effects-keys (a key bound, another being typed), effects-custom (a custom
 // voice in force), save-0 and save-1 (the save dialog's two modes), or
-// settings (a key bound, another field taking keys). The engine starts when a sound server
+// settings (a key bound, another field taking keys), or device-0 and
+// device-1 (the device dialog's set-up and detection modes). The engine starts when a sound server
 // answers, so the volume pop-up shows the speakers' level.
 #include "appmanager.h"
 #include "audiomanager.h"
 #include "cataloguesetup.h"
 #include "cutesettings.h"
+#include "devicedetectiondialog.h"
 #include "dialogmanager.h"
 #include "effectactionview.h"
 #include "effectlistview.h"
@@ -33,6 +35,7 @@
 #include "settingpage.h"
 #include "shelldialogs.h"
 #include "shortcutlineedit.h"
+#include "utility.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -236,6 +239,26 @@ int main(int argc, char** argv)
             DialogManager::instance()->showDialog(DialogManager::DT_About);
         } else if (what.startsWith(QLatin1String("update"))) {
             DialogManager::instance()->showDialog(DialogManager::DT_Upgrade, updateAnswer(what));
+        } else if (what.startsWith(QLatin1String("device-"))) {
+            // The longest output chosen, to show how a long name reads.
+            QList<AudioDevice> inputs;
+            QList<AudioDevice> outputs;
+            Utility::instance()->audioDeviceList(inputs, outputs);
+            QString longest;
+            for (const AudioDevice& device : outputs) {
+                if (!device.name.contains(QLatin1String("Virtual Cable")) &&
+                    device.name.size() > longest.size())
+                    longest = device.name;
+            }
+            if (!longest.isEmpty())
+                CuteSettings::instance()->setValue(QStringLiteral("OutputName"), longest, Ini);
+            if (what == QLatin1String("device-1"))
+                QTimer::singleShot(0, window, [router] {
+                    if (auto* dialog = qobject_cast<DeviceDetectionDialog*>(
+                            router->dialog(ModuleDialogManager::DT_DeviceDetection)))
+                        dialog->setMode(1);
+                });
+            router->showDialog(ModuleDialogManager::DT_DeviceDetection, window);
         } else if (what.startsWith(QLatin1String("message-"))) {
             const int type = what.mid(8).toInt();
             router->showDialog(type, window, QVariantList{1000001, 1000001});

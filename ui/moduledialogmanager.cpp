@@ -2,6 +2,7 @@
 
 #include "appmanager.h"
 #include "audiomanager.h"
+#include "devicedetectiondialog.h"
 #include "effectactionview.h"
 #include "grouplistview.h"
 #include "hotkeyhook.h"
@@ -64,6 +65,8 @@ QDialog* ModuleDialogManager::create(int type, QWidget* parent, const QVariant& 
     switch (type) {
     case DT_Quit:
         return new QuitDialog(QSystemTrayIcon::isSystemTrayAvailable(), parent);
+    case DT_DeviceDetection:
+        return new DeviceDetectionDialog(parent);
     case DT_VolumeAdjust: {
         QPoint anchor = data.toPoint();
         if (data.isNull() && parent)
@@ -121,7 +124,6 @@ QDialog* ModuleDialogManager::create(int type, QWidget* parent, const QVariant& 
     case DT_SaveParam:
         return new SaveParamDialog(data.toInt(), parent);
     default:
-        // The device set-up dialog belongs to a screen not built yet.
         return nullptr;
     }
 }

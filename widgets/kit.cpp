@@ -97,10 +97,13 @@ QString buttonStyle(bool primary, double designHeight)
             ? QStringLiteral(
                   "QPushButton { color: #FFFFFF; border: none; border-radius: %1px; padding: 0 %2px; "
                   "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(205,94,240), "
-                  "stop:1 rgb(106,50,255)); } QPushButton:focus { border: 1px solid #FFFFFF; }")
+                  "stop:1 rgb(106,50,255)); } QPushButton:focus { border: 1px solid #FFFFFF; } "
+                  "QPushButton:disabled { color: #979797; background: #45455E; }")
             : QStringLiteral("QPushButton { color: #DCDCDC; border: 1px solid #5A5A70; border-radius: %1px; "
                              "padding: 0 %2px; background: transparent; } QPushButton:hover { border-color: "
-                             "#9797A8; } QPushButton:focus { border-color: #FFFFFF; }");
+                             "#9797A8; } QPushButton:focus { border-color: #FFFFFF; } QPushButton:disabled { "
+                             "color: #666677; "
+                             "border-color: #3A3A4C; }");
     return sheet.arg(py(designHeight / 2)).arg(px(16));
 }
 

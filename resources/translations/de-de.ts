@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Kein Gerät</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Ein-/Ausgabegerät</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Mikrofon und Lautsprecher einrichten</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Wird erkannt...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Richten Sie Mikrofon und Lautsprecher ein, um den Stimmverzerrer problemlos zu nutzen</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Sprechen Sie ins Mikrofon, um zu testen, ob Headset und Mikrofon richtig eingerichtet sind</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Keine Stimme zu hören? Klicken Sie auf „Erkennen“&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Keine Stimme zu hören?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Eingangslautstärke:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Ausgangslautstärke:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Rauschunterdrückung:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Mikrofone aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Lautsprecher aktualisieren</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Mikrofonpegel</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Lautsprecherpegel</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Stärke der Rauschunterdrückung</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

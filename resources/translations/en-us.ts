@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>No equipment</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Input/Output Device</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Set up the microphone and speaker</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Detecting...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Please configure your microphone and speakers to use Voice Changer without hassle</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Say something into the microphone to test whether your headset and microphone are set up properly</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Input volume:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Output volume:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Denoise:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Speakers</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Refresh the microphones</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Refresh the speakers</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Microphone level</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Speaker level</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Denoise strength</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Sin dispositivos</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Dispositivo E/S</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Configurar el micrófono y el altavoz</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Detectando...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Configura el micrófono y los altavoces para usar el cambiador de voz sin complicaciones</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Di algo al micrófono para comprobar que los auriculares y el micrófono están bien configurados</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;¿No oyes la voz? Haz clic en «Detectar»&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;¿No oyes la voz?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Volumen de entrada:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Volumen de salida:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Reducción de ruido:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Altavoces</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Actualizar micrófonos</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Actualizar altavoces</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nivel del micrófono</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Nivel del altavoz</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Intensidad de reducción de ruido</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Aucun périphérique</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Périphérique E/S</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Configurer le microphone et le haut-parleur</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Détection en cours...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Configurez votre microphone et vos haut-parleurs pour utiliser le modificateur de voix sans souci</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Parlez dans le microphone pour vérifier que votre casque et votre microphone sont bien configurés</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Vous n&apos;entendez pas la voix ? Cliquez sur « Détecter »&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Vous n&apos;entendez pas la voix ?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Volume d&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Volume de sortie :</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Réduction du bruit :</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Haut-parleurs</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Actualiser les microphones</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Actualiser les haut-parleurs</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Niveau du microphone</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Niveau du haut-parleur</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Intensité de la réduction du bruit</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Tidak ada perangkat</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Perangkat Input/Output</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Atur mikrofon dan speaker</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Mendeteksi...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Atur mikrofon dan speaker Anda agar dapat menggunakan pengubah suara tanpa kendala</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Ucapkan sesuatu ke mikrofon untuk menguji apakah headset dan mikrofon Anda sudah diatur dengan benar</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Tidak mendengar suara? Silakan klik “Deteksi”&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Tidak mendengar suara?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Volume input:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Volume output:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Peredam bising:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Speaker</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Muat ulang mikrofon</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Muat ulang speaker</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Level mikrofon</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Level speaker</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Kekuatan peredam bising</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Nessun dispositivo</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Dispositivo I/O</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Configura microfono e altoparlante</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Rilevamento in corso...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Configura microfono e altoparlanti per usare il cambiavoce senza problemi</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Di&apos; qualcosa al microfono per verificare che cuffie e microfono siano configurati correttamente</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Non senti la voce? Fai clic su «Rileva»&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Non senti la voce?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Volume di ingresso:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Volume di uscita:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Riduzione rumore:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Altoparlanti</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Aggiorna microfoni</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Aggiorna altoparlanti</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Livello microfono</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Livello altoparlante</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Intensità riduzione rumore</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>デバイスなし</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>入出力デバイス</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>マイクとスピーカーの設定</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>検出中...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>ボイスチェンジャーを快適に使うため、マイクとスピーカーを設定してください</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>マイクに向かって話し、ヘッドセットとマイクが正しく設定されているか確認してください</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;声が聞こえませんか？「検出」をクリックしてください&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;声が聞こえませんか？&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>入力音量:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>出力音量:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>ノイズ抑制:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>スピーカー</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>マイク一覧を更新</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>スピーカー一覧を更新</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>マイクレベル</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>スピーカーレベル</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>ノイズ抑制の強さ</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>장치 없음</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>입출력 장치</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>마이크 및 스피커 설정</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>감지 중...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>음성 변조를 원활하게 사용하려면 마이크와 스피커를 설정하세요</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>마이크에 대고 말하여 헤드셋과 마이크가 제대로 설정되었는지 테스트하세요</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;음성이 들리지 않나요? &quot;감지&quot;를 클릭하세요&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;음성이 들리지 않나요?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>입력 볼륨:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>출력 볼륨:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>노이즈 제거:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>스피커</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>마이크 새로 고침</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>스피커 새로 고침</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>마이크 레벨</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>스피커 레벨</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>노이즈 제거 강도</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

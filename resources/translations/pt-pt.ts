@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Nenhum dispositivo</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Dispositivo E/S</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Configurar o microfone e o altifalante</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>A detetar...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Configure o microfone e os altifalantes para utilizar o modificador de voz sem complicações</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Diga algo ao microfone para testar se os auscultadores e o microfone estão bem configurados</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Não ouve a voz? Clique em «Detetar»&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Não ouve a voz?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Volume de entrada:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Volume de saída:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Redução de ruído:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Altifalantes</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Atualizar microfones</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Atualizar altifalantes</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nível do microfone</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Nível do altifalante</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Intensidade da redução de ruído</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

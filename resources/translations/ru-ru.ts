@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Нет устройств</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Устройства ввода/вывода</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Настройка микрофона и динамиков</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Обнаружение...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Настройте микрофон и динамики, чтобы изменение голоса работало без проблем</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Скажите что-нибудь в микрофон, чтобы проверить, правильно ли настроены гарнитура и микрофон</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Не слышно голоса? Нажмите «Обнаружить»&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Не слышно голоса?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Громкость ввода:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Громкость вывода:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Шумоподавление:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Микрофон</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Динамики</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Обновить список микрофонов</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Обновить список динамиков</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Уровень микрофона</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Уровень динамиков</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Сила шумоподавления</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>Không có thiết bị</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>Thiết bị vào/ra</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>Thiết lập micrô và loa</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>Đang phát hiện...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>Vui lòng thiết lập micrô và loa để dùng đổi giọng dễ dàng</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>Hãy nói vào micrô để kiểm tra xem tai nghe và micrô đã được thiết lập đúng chưa</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Không nghe thấy giọng nói? Vui lòng nhấn “Phát hiện”&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Không nghe thấy giọng nói?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Xong</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>Âm lượng đầu vào:</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>Âm lượng đầu ra:</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>Khử tiếng ồn:</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrô</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Loa</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>Làm mới micrô</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>Làm mới loa</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Mức micrô</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>Mức loa</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>Mức khử tiếng ồn</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>无设备</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>输入/输出设备</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>设置麦克风和扬声器</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>检测中...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>请设置麦克风和扬声器，以便顺畅使用变声器</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>对着麦克风说话，测试耳机和麦克风是否设置正确</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;听不到声音？请点击“检测”&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;听不到声音？&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>输入音量：</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>输出音量：</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>降噪：</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>扬声器</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>刷新麦克风</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>刷新扬声器</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>扬声器音量</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>降噪强度</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -21,6 +21,89 @@
     </message>
 </context>
 <context>
+    <name>DeviceDetectionDialog</name>
+    <message>
+        <source>No equipment</source>
+        <translation>無裝置</translation>
+    </message>
+    <message>
+        <source>Input/Output Device</source>
+        <translation>輸入/輸出裝置</translation>
+    </message>
+    <message>
+        <source>Set up the microphone and speaker</source>
+        <translation>設定麥克風和喇叭</translation>
+    </message>
+    <message>
+        <source>Detecting...</source>
+        <translation>偵測中...</translation>
+    </message>
+    <message>
+        <source>Please configure your microphone and speakers to use Voice Changer without hassle</source>
+        <translation>請設定麥克風和喇叭，以便順暢使用變聲器</translation>
+    </message>
+    <message>
+        <source>Say something into the microphone to test whether your headset and microphone are set up properly</source>
+        <translation>對著麥克風說話，測試耳機和麥克風是否設定正確</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;聽不到聲音？請點選「偵測」&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;聽不到聲音？&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Input volume:</source>
+        <translation>輸入音量：</translation>
+    </message>
+    <message>
+        <source>Output volume:</source>
+        <translation>輸出音量：</translation>
+    </message>
+    <message>
+        <source>Denoise:</source>
+        <translation>降噪：</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>喇叭</translation>
+    </message>
+    <message>
+        <source>Refresh the microphones</source>
+        <translation>重新整理麥克風</translation>
+    </message>
+    <message>
+        <source>Refresh the speakers</source>
+        <translation>重新整理喇叭</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>麥克風音量</translation>
+    </message>
+    <message>
+        <source>Speaker level</source>
+        <translation>喇叭音量</translation>
+    </message>
+    <message>
+        <source>Denoise strength</source>
+        <translation>降噪強度</translation>
+    </message>
+</context>
+<context>
     <name>EffectActionView</name>
     <message>
         <source>Original voice</source>

@@ -43,6 +43,19 @@ def press(node):
     node.queryAction().doAction(0)
 
 
+def device_dialog(app):
+    """The device set-up dialog when it is open."""
+    return find(app, "Input/Output Device", ("dialog",))
+
+
+def dismiss_device_dialog(app, seconds=10.0):
+    """Waits for the device set-up dialog that a first start opens and
+    presses its "OK": the devices the engine chose become the stored ones."""
+    dialog = wait_for("the device set-up dialog", lambda: device_dialog(app), seconds)
+    press(find(dialog, "OK", ("push button",)))
+    wait_for("the device set-up dialog to close", lambda: device_dialog(app) is None)
+
+
 def unnamed_controls(root):
     """Roles of the controls that have no accessible name."""
     return [n.getRoleName() for n in nodes(root)
