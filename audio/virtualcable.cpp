@@ -183,4 +183,40 @@ bool unload(QString* error, QStringList* done)
     return true;
 }
 
+bool listeners(QStringList* names, QString* error)
+{
+    names->clear();
+    PulseSession session("Zelvani cable listeners");
+    QList<PulseSession::Device> sinks;
+    QList<PulseSession::Device> sources;
+    if (!open(&session, &sinks, &sources, error))
+        return false;
+    const Sides sides = findSides(sinks, sources);
+    if (!sides.recording)
+        return true;
+    struct Query
+    {
+        std::uint32_t source;
+        QStringList* names;
+    } query{sides.recording->index, names};
+    PulseLock lock(session);
+    pa_operation* op = pa_context_get_source_output_info_list(
+        session.context(),
+        [](pa_context*, const pa_source_output_info* info, int eol, void* data) {
+            auto* q = static_cast<Query*>(data);
+            if (eol || !info || info->source != q->source)
+                return;
+            const char* application = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_NAME);
+            const QString name = QString::fromUtf8(application ? application : info->name);
+            if (!q->names->contains(name))
+                q->names->append(name);
+        },
+        &query);
+    if (!session.wait(op)) {
+        *error = QStringLiteral("cannot list the recording streams: %1").arg(session.lastError());
+        return false;
+    }
+    return true;
+}
+
 } // namespace VirtualCable

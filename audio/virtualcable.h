@@ -32,4 +32,10 @@ bool load(QString* error, QStringList* done = nullptr);
 // Unloads both sides; `done` lists what was removed.
 bool unload(QString* error, QStringList* done = nullptr);
 
+// The programs recording from the cable's recording side now (their
+// application names, each once, in the server's order). False with `error`
+// set when the server cannot be asked; an empty list when nobody listens or
+// the cable is missing.
+bool listeners(QStringList* names, QString* error);
+
 } // namespace VirtualCable

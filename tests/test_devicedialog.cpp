@@ -2,7 +2,8 @@
 // the lists never offer the cable, a long name is cut short with a tooltip
 // and found again, an unplugged device is gone from its list about a second
 // later, the volumes follow the system mixer both ways, denoise reaches the
-// engine and the settings, and "Done" waits for the voice on both sides.
+// engine and the settings, and "Done" waits for the voice on both sides. The
+// settings page names the programs that record from the cable.
 #include "appmanager.h"
 #include "audiomanager.h"
 #include "audiopeakprogress.h"
@@ -11,11 +12,13 @@
 #include "enginesetup.h"
 #include "kit.h"
 #include "pulsetools.h"
+#include "settingpage.h"
 #include "virtualcable.h"
 #include "xcombobox.h"
 #include "xswitchbutton.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -169,6 +172,19 @@ private slots:
         pactl({QStringLiteral("set-sink-mute"), QStringLiteral("speakers"), QStringLiteral("0")});
         QTRY_VERIFY_WITH_TIMEOUT(dialog.okButton()->isEnabled(), 5000);
         m_tone.reset();
+    }
+
+    void theSettingsNameWhoRecordsFromTheCable()
+    {
+        SettingPage page;
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(page.listenersLabel()->text().startsWith(QStringLiteral("None yet")), 5000);
+        {
+            PulseRecorder chat("zelvani_cable_output"); // named "Zelvani test recorder" on the server
+            QTRY_COMPARE_WITH_TIMEOUT(page.listenersLabel()->text(), QStringLiteral("Zelvani test recorder"),
+                                      5000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(page.listenersLabel()->text().startsWith(QStringLiteral("None yet")), 5000);
     }
 };
 

@@ -4,11 +4,18 @@
 #include "hotkeyhook.h"
 #include "kit.h"
 #include "shortcutlineedit.h"
+#include "virtualcable.h"
 #include "xswitchbutton.h"
 
+#include "spdlog_qt"
+
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,7 +61,17 @@ SettingPage::SettingPage(QWidget* parent) : PageWidget(parent)
     m_apply->setFixedSize(Kit::size(300, 38));
     m_apply->setActionId(HotKey::kApplyVoiceChanger);
     row(m_applyLabel, m_apply);
+    layout->addSpacing(Kit::py(12));
+    m_listenersTitle = rowLabel(contentWidget());
+    m_listeners = rowLabel(contentWidget());
+    m_listeners->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+    m_listeners->setMinimumWidth(Kit::px(300));
+    row(m_listenersTitle, m_listeners);
     layout->addStretch(1);
+    // Asked off the GUI thread: a slow sound server never freezes the page.
+    m_poll = new QTimer(this);
+    m_poll->setInterval(kListenersPollMs);
+    connect(m_poll, &QTimer::timeout, this, &SettingPage::askListeners);
 
     const bool enabled = CuteSettings::instance()->value(QStringLiteral("SSC")).toBool();
     HotKeyHook::instance()->setEnabled(enabled);
@@ -68,6 +85,53 @@ SettingPage::SettingPage(QWidget* parent) : PageWidget(parent)
     retranslate();
 }
 
+void SettingPage::showEvent(QShowEvent* event)
+{
+    PageWidget::showEvent(event);
+    askListeners();
+    m_poll->start();
+}
+
+void SettingPage::hideEvent(QHideEvent* event)
+{
+    PageWidget::hideEvent(event);
+    m_poll->stop();
+}
+
+void SettingPage::askListeners()
+{
+    if (m_asking)
+        return;
+    m_asking = true;
+    QPointer<SettingPage> page(this);
+    QThreadPool::globalInstance()->start([page] {
+        QStringList names;
+        QString error;
+        const bool known = VirtualCable::listeners(&names, &error);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [page, names, known] {
+                if (page)
+                    page->showListeners(names, known);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SettingPage::showListeners(const QStringList& names, bool known)
+{
+    m_asking = false;
+    if (m_answered && known == m_namesKnown && names == m_names)
+        return;
+    m_answered = true;
+    if (known)
+        LogInfo(QStringLiteral("[Settings] recording from the cable: %1")
+                    .arg(names.isEmpty() ? QStringLiteral("nobody") : names.join(QStringLiteral(", "))));
+    m_names = names;
+    m_namesKnown = known;
+    retranslate();
+}
+
 void SettingPage::retranslate()
 {
     m_switchLabel->setText(tr("Enable all shortcut keys"));
@@ -76,6 +140,16 @@ void SettingPage::retranslate()
     m_hear->setAccessibleName(tr("Hear myself"));
     m_applyLabel->setText(tr("Apply voice changer"));
     m_apply->setAccessibleName(tr("Apply voice changer"));
+    m_listenersTitle->setText(tr("Programs hearing your changed voice"));
+    if (!m_answered)
+        m_listeners->clear();
+    else if (!m_namesKnown)
+        m_listeners->setText(tr("The sound server does not answer"));
+    else if (m_names.isEmpty())
+        m_listeners->setText(tr("None yet: choose \"CABLE Output\" as the microphone in your chat program"));
+    else
+        m_listeners->setText(m_names.join(QStringLiteral(", ")));
+    m_listeners->setAccessibleName(m_listenersTitle->text());
 }
 
 void SettingPage::changeEvent(QEvent* event)

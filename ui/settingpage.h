@@ -3,6 +3,7 @@
 #include "abstractmodulewidget.h"
 
 class QLabel;
+class QTimer;
 class ShortcutLineEdit;
 class XSwitchButton;
 
@@ -19,12 +20,20 @@ public:
     XSwitchButton* shortcutSwitch() const { return m_switch; }
     ShortcutLineEdit* hearField() const { return m_hear; }
     ShortcutLineEdit* applyField() const { return m_apply; }
+    // Who records from the cable, as last asked (every second while shown).
+    QLabel* listenersLabel() const { return m_listeners; }
+
+    static constexpr int kListenersPollMs = 1000;
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void retranslate();
+    void askListeners();
+    void showListeners(const QStringList& names, bool known);
 
     QLabel* m_switchLabel;
     XSwitchButton* m_switch;
@@ -32,4 +41,11 @@ private:
     ShortcutLineEdit* m_hear;
     QLabel* m_applyLabel;
     ShortcutLineEdit* m_apply;
+    QLabel* m_listenersTitle;
+    QLabel* m_listeners;
+    QTimer* m_poll;
+    QStringList m_names;
+    bool m_namesKnown = false;
+    bool m_answered = false; // the first answer has come
+    bool m_asking = false;
 };

@@ -682,6 +682,18 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
         <source>Apply voice changer</source>
         <translation>Stimmverzerrer anwenden</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Programme, die Ihre veränderte Stimme hören</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>Der Soundserver antwortet nicht</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Noch keines: Wählen Sie „CABLE Output“ als Mikrofon in Ihrem Chatprogramm</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Apply voice changer</source>
         <translation>Apply voice changer</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Programs hearing your changed voice</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>The sound server does not answer</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
         <source>Apply voice changer</source>
         <translation>Aplicar cambiador de voz</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Programas que oyen tu voz modificada</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>El servidor de sonido no responde</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Ninguno aún: elige «CABLE Output» como micrófono en tu programa de chat</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

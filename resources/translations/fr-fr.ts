@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice? Please click on Detect&lt;/a&gt;</source>
-        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Vous n&apos;entendez pas la voix ? Cliquez sur « Détecter »&lt;/a&gt;</translation>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Vous n&apos;entendez pas la voix&#xa0;? Cliquez sur «&#xa0;Détecter&#xa0;»&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Can&apos;t hear the voice?&lt;/a&gt;</source>
-        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Vous n&apos;entendez pas la voix ?&lt;/a&gt;</translation>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;none&quot;&gt;Vous n&apos;entendez pas la voix&#xa0;?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>OK</source>
@@ -64,15 +64,15 @@
     </message>
     <message>
         <source>Input volume:</source>
-        <translation>Volume d&apos;entrée :</translation>
+        <translation>Volume d&apos;entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Output volume:</source>
-        <translation>Volume de sortie :</translation>
+        <translation>Volume de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Denoise:</source>
-        <translation>Réduction du bruit :</translation>
+        <translation>Réduction du bruit&#xa0;:</translation>
     </message>
     <message>
         <source>Microphone</source>
@@ -681,6 +681,18 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
     <message>
         <source>Apply voice changer</source>
         <translation>Appliquer le modificateur de voix</translation>
+    </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Programmes qui entendent votre voix modifiée</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>Le serveur de son ne répond pas</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Aucun pour l’instant : choisissez « CABLE Output » comme micro dans votre programme de discussion</translation>
     </message>
 </context>
 <context>

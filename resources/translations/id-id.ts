@@ -682,6 +682,18 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
         <source>Apply voice changer</source>
         <translation>Terapkan pengubah suara</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Program yang mendengar suara Anda yang diubah</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>Server suara tidak merespons</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Belum ada: pilih &quot;CABLE Output&quot; sebagai mikrofon di program obrolan Anda</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
         <source>Apply voice changer</source>
         <translation>Applica cambiavoce</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Programmi che sentono la tua voce modificata</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>Il server audio non risponde</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Nessuno per ora: scegli &quot;CABLE Output&quot; come microfono nel tuo programma di chat</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

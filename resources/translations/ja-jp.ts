@@ -682,6 +682,18 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Apply voice changer</source>
         <translation>ボイスチェンジャーを適用</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>変換した声を受け取っているアプリ</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>サウンドサーバーが応答しません</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>まだありません：チャットアプリのマイクに「CABLE Output」を選んでください</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Apply voice changer</source>
         <translation>음성 변조 적용</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>변조된 음성을 듣는 프로그램</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>사운드 서버가 응답하지 않습니다</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>아직 없음: 채팅 프로그램에서 마이크로 &quot;CABLE Output&quot;을 선택하세요</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ Há um problema com o microfone ou os auscultadores. Clique em «Detetar» para 
         <source>Apply voice changer</source>
         <translation>Aplicar modificador de voz</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Programas que ouvem a sua voz alterada</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>O servidor de som não responde</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Nenhum ainda: escolha &quot;CABLE Output&quot; como microfone no seu programa de conversa</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Apply voice changer</source>
         <translation>Применять изменение голоса</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Программы, слышащие изменённый голос</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>Звуковой сервер не отвечает</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Пока нет: выберите «CABLE Output» в качестве микрофона в программе чата</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
         <source>Apply voice changer</source>
         <translation>Áp dụng đổi giọng</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>Chương trình đang nghe giọng đã đổi</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>Máy chủ âm thanh không phản hồi</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>Chưa có: hãy chọn &quot;CABLE Output&quot; làm micrô trong chương trình trò chuyện</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -682,6 +682,18 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Apply voice changer</source>
         <translation>启用变声器</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>正在接收变声的程序</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>声音服务器没有响应</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>暂无：请在聊天程序中将“CABLE Output”选为麦克风</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

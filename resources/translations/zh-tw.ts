@@ -682,6 +682,18 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Apply voice changer</source>
         <translation>啟用變聲器</translation>
     </message>
+    <message>
+        <source>Programs hearing your changed voice</source>
+        <translation>正在接收變聲的程式</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer</source>
+        <translation>聲音伺服器沒有回應</translation>
+    </message>
+    <message>
+        <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
+        <translation>尚無：請在聊天程式中將「CABLE Output」選為麥克風</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
