@@ -123,7 +123,6 @@ void EffectPage::onEffectClicked(int groupId, int effectId)
 
 void EffectPage::onEmptyChanged(bool empty, bool searching)
 {
-    m_searching = searching;
     m_empty->setVisible(empty);
     m_emptyText->setText(searching ? tr("Sorry, there is no result, please try other keywords") : QString());
 }
@@ -187,5 +186,5 @@ void EffectPage::changeEvent(QEvent* event)
 {
     PageWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
-        onEmptyChanged(m_list->isEmpty(), m_searching);
+        onEmptyChanged(m_list->isEmpty(), !m_list->searchText().isEmpty());
 }

@@ -45,5 +45,4 @@ private:
     XImageBox* m_emptyPicture;
     QLabel* m_emptyText;
     EffectActionView* m_panel;
-    bool m_searching = false;
 };
