@@ -469,6 +469,27 @@ void AudioManager::setMultiPlay(bool multiPlay)
 
 #undef BOTH_PLAYERS
 
+bool AudioManager::canPlaySound(const QString& path, QString* error)
+{
+    // Opening the file as a stream reads its header and first block, as a
+    // play would; a silent system with no thread of its own does it.
+    zaudio::System system;
+    zaudio::Result result = zaudio::createSystem(&system);
+    if (result == zaudio::Ok)
+        result = system.setOutput(zaudio::OutputType::Offline);
+    if (result == zaudio::Ok)
+        result = system.init(1);
+    zaudio::Sound sound;
+    if (result == zaudio::Ok)
+        result = system.createSound(path.toUtf8().constData(), zaudio::CreateStream, nullptr, &sound);
+    if (result == zaudio::Ok)
+        sound.release();
+    system.release();
+    if (result != zaudio::Ok && error)
+        *error = QString::fromUtf8(zaudio::errorString(result));
+    return result == zaudio::Ok;
+}
+
 AudioCapturePulse* AudioManager::capture() const
 {
     return d->capture;

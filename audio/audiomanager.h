@@ -82,6 +82,8 @@ public:
     void setBlockOthers(int soundId, bool block);
     void setSoundVolume(int soundId, float volume);
     void setMultiPlay(bool multiPlay);
+    // Whether the soundboard can play a file; `error` says why not.
+    static bool canPlaySound(const QString& path, QString* error = nullptr);
 
     // The components, for the command line, tests and benchmarks; null
     // before start().

@@ -35,15 +35,22 @@
 #include "settingpage.h"
 #include "shelldialogs.h"
 #include "shortcutlineedit.h"
+#include "soundactionview.h"
+#include "soundlistview.h"
+#include "soundmanager.h"
+#include "soundpage.h"
 #include "utility.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 
@@ -157,6 +164,57 @@ void showEffects(MainWindow* window, const QString& what)
     }
 }
 
+// The soundboard screens: a group with a sound playing, the imported group
+// with its tile, and the message of an imported file that is gone.
+void showSounds(MainWindow* window, const QString& what)
+{
+    ModuleManager::instance()->setCurrent(ModuleManager::MT_Sound);
+    auto* module = qobject_cast<SoundModule*>(window->moduleLayout()->currentModule());
+    SoundPage* page = module ? module->soundPage() : nullptr;
+    if (!page)
+        return;
+    SoundItemListView* list = page->soundList();
+    const auto choose = [page](int groupId) {
+        page->groupBar()->setCurrentGroup(groupId);
+        emit page->groupBar()->groupClicked(groupId);
+    };
+    const auto clickSound = [list](const SoundPair& pair) {
+        const QModelIndex index = list->indexOf(pair);
+        list->scrollTo(index);
+        click(list->viewport(), SoundItemDelegate::areas(list->visualRect(index)).name.center());
+    };
+    if (what == QLatin1String("sounds")) {
+        choose(1);
+        HotKeyHook::instance()->setBinding({1, 2}, QStringLiteral("Ctrl+1"), HotKey::SoundKind);
+        SoundManager::instance()->addFavorite(3);
+        clickSound({1, 2});
+        page->actionView()->volumeSlider()->setValue(70);
+        return;
+    }
+    // Two bundled sounds imported under long names from the music folder.
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    QDir().mkpath(music);
+    QStringList imports;
+    const auto catalogue = SoundManager::instance()->allSounds();
+    for (const auto& [id, name] : {std::pair<int, const char*>{1, "Applaus für die Gewinnerin des Abends"},
+                                   std::pair<int, const char*>{8, "木琴のファンファーレ"}}) {
+        const QString copy = music + QLatin1Char('/') + QString::fromUtf8(name) + catalogue.value(id).suffix;
+        QFile::copy(catalogue.value(id).path, copy);
+        imports << copy;
+    }
+    page->importFiles(imports);
+    choose(SoundManager::kImportGroup);
+    const QList<int> ids = SoundManager::instance()->importedSounds().keys();
+    if (what == QLatin1String("sounds-broken")) {
+        QFile::remove(imports.last());
+        QTimer::singleShot(0, page, [clickSound, ids] {
+            clickSound({SoundManager::kImportGroup, ids.last()});
+        });
+    } else {
+        clickSound({SoundManager::kImportGroup, ids.first()});
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -213,6 +271,8 @@ int main(int argc, char** argv)
                 QApplication::sendEvent(field, &ctrl);
             });
         }
+        if (what.startsWith(QLatin1String("sounds")))
+            QTimer::singleShot(100, window, [window, what] { showSounds(window, what); });
         if (what.startsWith(QLatin1String("effects")) || what.startsWith(QLatin1String("save-")))
             QTimer::singleShot(100, window, [window, what] { showEffects(window, what); });
     }

@@ -6,15 +6,19 @@
 #include "kit.h"
 #include "launchmanager.h"
 #include "moduledialogmanager.h"
+#include "ximagebox.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
 #include <QStandardItemModel>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -631,4 +635,69 @@ void CatalogueListView::changeEvent(QEvent* event)
         setAccessibleName(accessibleListName());
         rebuild();
     }
+}
+
+// ---------------------------------------------------------------- empty state
+
+CatalogueEmptyState::CatalogueEmptyState(CatalogueListView* list, QWidget* parent)
+    : QWidget(parent), m_list(list), m_text(new QLabel(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    auto* picture = new XImageBox(this);
+    picture->setImage(AppManager::imagePath(QStringLiteral("none.png")));
+    picture->setFixedSize(Kit::size(120, 120));
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    m_text->setAlignment(Qt::AlignCenter);
+    m_text->setWordWrap(true);
+    m_text->setStyleSheet(QStringLiteral("color: #979797; background: transparent;"));
+    layout->addWidget(m_text);
+    layout->addStretch(2);
+    hide();
+    connect(list, &CatalogueListView::emptyChanged, this, &CatalogueEmptyState::update);
+}
+
+void CatalogueEmptyState::update(bool empty, bool searching)
+{
+    setVisible(empty);
+    m_text->setText(searching ? tr("Sorry, there is no result, please try other keywords") : QString());
+}
+
+void CatalogueEmptyState::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        update(m_list->isEmpty(), !m_list->searchText().isEmpty());
+}
+
+CataloguePageParts layoutCataloguePage(QWidget* content, QWidget* groups, SearchLineEdit* search,
+                                       CatalogueListView* list, QWidget* panel)
+{
+    auto* layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(groups);
+
+    auto* searchRow = new QHBoxLayout;
+    searchRow->setContentsMargins(Kit::px(16), Kit::py(2), Kit::px(20), Kit::py(8));
+    search->setFixedSize(Kit::size(260, 34));
+    searchRow->addWidget(search);
+    searchRow->addStretch(1);
+    column->addLayout(searchRow);
+
+    column->addWidget(list, 1);
+    auto* empty = new CatalogueEmptyState(list, content);
+    column->addWidget(empty, 1);
+    layout->addLayout(column, 1);
+
+    auto* divider = new QWidget(content);
+    divider->setFixedWidth(1);
+    divider->setStyleSheet(QStringLiteral("background: %1;").arg(Kit::frameColor().name()));
+    layout->addWidget(divider);
+    layout->addWidget(panel);
+    QObject::connect(search, &QLineEdit::textChanged, list, &CatalogueListView::search);
+    return {searchRow, empty};
 }

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QStyledItemDelegate>
 
+class QHBoxLayout;
+class QLabel;
 class QMovie;
 class QStandardItemModel;
 
@@ -242,3 +244,36 @@ private:
     QString m_pendingKey;
     QSet<ItemPair> m_downloading;
 };
+
+// What stands in place of an empty list: "none.png", and under it the
+// no-result text while a search is active.
+class CatalogueEmptyState : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(CatalogueEmptyState)
+
+public:
+    explicit CatalogueEmptyState(CatalogueListView* list, QWidget* parent = nullptr);
+    QLabel* textLabel() const { return m_text; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void update(bool empty, bool searching);
+
+    CatalogueListView* m_list;
+    QLabel* m_text;
+};
+
+// Lays out a catalogue page in `content`: the group bar over the search row
+// and the list (or its empty state) on the left, a divider, the panel on the
+// right. The search field searches the list. Returns the search row (its
+// stretch is last, for what follows on the right) and the empty state.
+struct CataloguePageParts
+{
+    QHBoxLayout* searchRow;
+    CatalogueEmptyState* empty;
+};
+CataloguePageParts layoutCataloguePage(QWidget* content, QWidget* groups, SearchLineEdit* search,
+                                       CatalogueListView* list, QWidget* panel);

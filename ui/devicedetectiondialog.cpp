@@ -55,10 +55,7 @@ QPushButton* refreshButton(QWidget* parent)
     button->setIconSize(Kit::size(20, 20));
     button->setFixedSize(Kit::size(28, 28));
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"
-                                         "QPushButton:hover, QPushButton:focus { background: #45455E; "
-                                         "border-radius: %1px; }")
-                              .arg(Kit::px(4)));
+    button->setStyleSheet(Kit::iconButtonStyle());
     return button;
 }
 

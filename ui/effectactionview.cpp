@@ -130,10 +130,7 @@ EffectActionView::EffectActionView(QWidget* parent) : QWidget(parent)
     m_delete->setIcon(QIcon(AppManager::imagePath(QStringLiteral("delete.png"))));
     m_delete->setIconSize(Kit::size(20, 20));
     m_delete->setCursor(Qt::PointingHandCursor);
-    m_delete->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"
-                                           "QPushButton:hover, QPushButton:focus { background: #45455E; "
-                                           "border-radius: %1px; }")
-                                .arg(Kit::px(4)));
+    m_delete->setStyleSheet(Kit::iconButtonStyle());
     m_delete->hide();
     top->addWidget(m_delete);
     layout->addLayout(top);

@@ -11,7 +11,6 @@
 #include "kit.h"
 #include "languagesettings.h"
 #include "moduledialogmanager.h"
-#include "ximagebox.h"
 
 #include "spdlog_qt"
 
@@ -37,57 +36,17 @@ EffectPage::EffectPage(QWidget* parent) : PageWidget(parent)
 {
     QElapsedTimer clock;
     clock.start();
-    auto* layout = new QHBoxLayout(contentWidget());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    auto* column = new QVBoxLayout;
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
     m_groups = new EffectGroupListView(contentWidget());
-    column->addWidget(m_groups);
-
-    auto* searchRow = new QHBoxLayout;
-    searchRow->setContentsMargins(Kit::px(16), Kit::py(2), Kit::px(20), Kit::py(8));
     m_search = new SearchLineEdit(contentWidget());
-    m_search->setFixedSize(Kit::size(260, 34));
-    searchRow->addWidget(m_search);
-    searchRow->addStretch(1);
-    column->addLayout(searchRow);
-
     m_list = new EffectItemListView(contentWidget());
-    column->addWidget(m_list, 1);
-    m_empty = new QWidget(contentWidget());
-    auto* emptyLayout = new QVBoxLayout(m_empty);
-    emptyLayout->addStretch(1);
-    m_emptyPicture = new XImageBox(m_empty);
-    m_emptyPicture->setImage(AppManager::imagePath(QStringLiteral("none.png")));
-    m_emptyPicture->setFixedSize(Kit::size(120, 120));
-    emptyLayout->addWidget(m_emptyPicture, 0, Qt::AlignHCenter);
-    m_emptyText = new QLabel(m_empty);
-    m_emptyText->setAlignment(Qt::AlignCenter);
-    m_emptyText->setWordWrap(true);
-    m_emptyText->setStyleSheet(QStringLiteral("color: #979797; background: transparent;"));
-    emptyLayout->addWidget(m_emptyText);
-    emptyLayout->addStretch(2);
-    m_empty->hide();
-    column->addWidget(m_empty, 1);
-    layout->addLayout(column, 1);
-
-    auto* divider = new QWidget(contentWidget());
-    divider->setFixedWidth(1);
-    divider->setStyleSheet(QStringLiteral("background: %1;").arg(Kit::frameColor().name()));
-    layout->addWidget(divider);
     m_panel = new EffectActionView(contentWidget());
-    layout->addWidget(m_panel);
+    m_empty = layoutCataloguePage(contentWidget(), m_groups, m_search, m_list, m_panel).empty;
 
     connect(m_groups, &GroupListView::groupClicked, this, &EffectPage::onGroupClicked);
     connect(m_list, &EffectItemListView::effectClicked, this, &EffectPage::onEffectClicked);
     connect(m_list, &EffectItemListView::effectSave, this, &EffectPage::promptSave);
-    connect(m_list, &EffectItemListView::emptyChanged, this, &EffectPage::onEmptyChanged);
     connect(m_panel, &EffectActionView::effectSave, this, &EffectPage::saveEffect);
     connect(m_panel, &EffectActionView::effectDelete, this, &EffectPage::deleteEffect);
-    connect(m_search, &QLineEdit::textChanged, m_list, &EffectItemListView::search);
 
     // The stored group with the stored pair chosen; the panel shows that
     // effect now and applies it again whenever the devices are ready.
@@ -119,12 +78,6 @@ void EffectPage::onEffectClicked(int groupId, int effectId)
     storeSetting(QStringLiteral("GroupId"), groupId);
     storeSetting(QStringLiteral("EffectId"), effectId);
     m_panel->showEffect(groupId, effectId);
-}
-
-void EffectPage::onEmptyChanged(bool empty, bool searching)
-{
-    m_empty->setVisible(empty);
-    m_emptyText->setText(searching ? tr("Sorry, there is no result, please try other keywords") : QString());
 }
 
 void EffectPage::addCustomEffect(bool refreshLater)
@@ -182,9 +135,7 @@ void EffectPage::deleteEffect()
     m_list->applyEffect(1, 0);
 }
 
-void EffectPage::changeEvent(QEvent* event)
+QLabel* EffectPage::emptyText() const
 {
-    PageWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        onEmptyChanged(m_list->isEmpty(), !m_list->searchText().isEmpty());
+    return m_empty->textLabel();
 }

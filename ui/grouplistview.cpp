@@ -292,6 +292,18 @@ EffectGroupListView::EffectGroupListView(QWidget* parent) : GroupListView(0, new
             qOverload<>(&QWidget::update));
 }
 
+bool SoundGroupDelegate::hasNewItems(int groupId) const
+{
+    SoundManager* sounds = SoundManager::instance();
+    return (groupId == SoundManager::kFavoriteGroup && sounds->hasNewFavorites()) ||
+           (groupId == SoundManager::kImportGroup && sounds->hasNewImports());
+}
+
+SoundGroupListView::SoundGroupListView(QWidget* parent) : GroupListView(1, new SoundGroupDelegate, parent)
+{
+    connect(SoundManager::instance(), &SoundManager::updateGroup, viewport(), qOverload<>(&QWidget::update));
+}
+
 // ---------------------------------------------------------------- More dialog
 
 MoreGroupDialog::MoreGroupDialog(int groupType, int count, int currentId, const QPoint& anchor,

@@ -75,6 +75,20 @@ protected:
     bool hasNewItems(int groupId) const override;
 };
 
+// The sound groups' delegate.
+class SoundGroupDelegate : public GroupTabDelegate
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(SoundGroupDelegate)
+
+public:
+    using GroupTabDelegate::GroupTabDelegate;
+
+protected:
+    // New favourite sounds and new imports.
+    bool hasNewItems(int groupId) const override;
+};
+
 // A bar of equal group tabs; the groups that do not fit wait behind a last
 // "More (+N)" tab that opens the group dialog.
 class GroupListView : public XListView
@@ -129,6 +143,16 @@ class EffectGroupListView : public GroupListView
 
 public:
     explicit EffectGroupListView(QWidget* parent = nullptr);
+};
+
+// The sounds' group bar.
+class SoundGroupListView : public GroupListView
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(SoundGroupListView)
+
+public:
+    explicit SoundGroupListView(QWidget* parent = nullptr);
 };
 
 // The groups behind the More tab as tiles; a click on one closes the dialog

@@ -17,6 +17,11 @@ ModuleLayout::ModuleLayout(QWidget* parent) : QWidget(parent), m_stack(new QStac
         onCurrentModuleChanged(ModuleManager::MT_Effect);
     else
         ModuleManager::instance()->setCurrent(ModuleManager::MT_Effect);
+    // The soundboard is built behind the voices at once: its sound keys work
+    // before the user first opens it.
+    m_sound = new SoundModule(this);
+    m_stack->addWidget(m_sound);
+    m_sound->activate();
 }
 
 AbstractModuleWidget* ModuleLayout::currentModule() const

@@ -8,8 +8,8 @@
 class AbstractModuleWidget;
 class QStackedWidget;
 
-// The main window's module area: builds each module when first shown and
-// switches between them as ModuleManager says.
+// The main window's module area: builds each module when first shown (the
+// soundboard at once) and switches between them as ModuleManager says.
 class ModuleLayout : public QWidget
 {
     Q_OBJECT

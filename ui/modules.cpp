@@ -7,6 +7,7 @@
 #include "launchmanager.h"
 #include "moduledialogmanager.h"
 #include "settingpage.h"
+#include "soundpage.h"
 #include "utility.h"
 
 #include "spdlog_qt"
@@ -98,11 +99,15 @@ void EffectModule::reselectDevice(int deviceType)
         engine->setOutputDevice(chosen);
 }
 
-// The sound page is not built yet; until it is, its module shows an empty area.
 QWidget* SoundModule::createPage(int index)
 {
-    Q_UNUSED(index)
-    return nullptr;
+    if (index != 0)
+        return nullptr;
+    if (!m_page) {
+        m_page = new SoundPage;
+        m_page->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    return m_page;
 }
 
 QWidget* SettingModule::createPage(int index)

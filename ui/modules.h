@@ -33,6 +33,9 @@ private:
     EffectPage* m_page = nullptr;
 };
 
+class SoundPage;
+
+// The soundboard.
 class SoundModule : public AbstractModuleWidget
 {
     Q_OBJECT
@@ -41,9 +44,13 @@ class SoundModule : public AbstractModuleWidget
 public:
     explicit SoundModule(QWidget* parent = nullptr) : AbstractModuleWidget(parent) {}
     void activate() override { setCurrentPage(0); }
+    SoundPage* soundPage() const { return m_page; }
 
 protected:
     QWidget* createPage(int index) override;
+
+private:
+    SoundPage* m_page = nullptr;
 };
 
 class SettingPage;

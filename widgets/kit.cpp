@@ -107,6 +107,14 @@ QString buttonStyle(bool primary, double designHeight)
     return sheet.arg(py(designHeight / 2)).arg(px(16));
 }
 
+QString iconButtonStyle()
+{
+    return QStringLiteral(
+               "QPushButton { border: none; background: transparent; }"
+               "QPushButton:hover, QPushButton:focus { background: #45455E; border-radius: %1px; }")
+        .arg(px(4));
+}
+
 void nameIconButton(QWidget* button, const QString& name)
 {
     button->setToolTip(name);

@@ -38,6 +38,9 @@ void paintPopup(QWidget* popup, const QColor& fill);
 // accent-filled primary button or the outlined secondary one.
 QString buttonStyle(bool primary, double designHeight);
 
+// The style sheet of a flat icon button, lit while hovered or focused.
+QString iconButtonStyle();
+
 // An icon button's name: its tooltip and what assistive tools read.
 void nameIconButton(QWidget* button, const QString& name);
 
