@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Leider keine Ergebnisse. Bitte versuchen Sie andere Suchbegriffe.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Taste festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Lokales Audio importieren</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Taste festlegen</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Stimmen</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>Leider keine Ergebnisse. Bitte versuchen Sie andere Suchbegriffe.</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
     <message>
         <source>Add keybind</source>
         <translation>Taste festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Erneut abspielen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Sound-Bild</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Wiedergabefortschritt</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Andere stummschalten</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Alle Sounds stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>Diese Dateien können nicht abgespielt werden und wurden nicht importiert:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Überlagern</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Sorry, there is no result, please try other keywords</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Add keybind</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Import local audio</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Add keybind</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Voices</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>Sorry, there is no result, please try other keywords</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>Add keybind</source>
         <translation>Add keybind</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Sound picture</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Playback progress</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Block other sounds</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Stop all sounds</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>These files cannot be played and were not imported:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Overlay</translation>
     </message>
 </context>
 <context>

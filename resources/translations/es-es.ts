@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Lo sentimos, no hay resultados. Pruebe con otras palabras clave</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Asignar tecla</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Importar audio local</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Asignar tecla</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Voces</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>Lo sentimos, no hay resultados. Pruebe con otras palabras clave</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
     <message>
         <source>Add keybind</source>
         <translation>Asignar tecla</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Imagen del sonido</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Progreso de reproducción</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Bucle</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Bloquear otros</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Detener todo</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>Estos archivos no se pueden reproducir y no se han importado:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Superponer</translation>
     </message>
 </context>
 <context>

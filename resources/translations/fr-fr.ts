@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Désolé, aucun résultat. Veuillez essayer d&apos;autres mots-clés</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Définir touche</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Importer un audio local</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Définir touche</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Voix</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>Désolé, aucun résultat. Veuillez essayer d&apos;autres mots-clés</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
     <message>
         <source>Add keybind</source>
         <translation>Définir touche</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Image du son</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Progression de la lecture</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Bloquer les autres</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Tout arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>Ces fichiers ne peuvent pas être lus et n&apos;ont pas été importés :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposer</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Maaf, tidak ada hasil. Silakan coba kata kunci lain</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Atur tombol</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Impor audio lokal</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Atur tombol</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Suara</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>Maaf, tidak ada hasil. Silakan coba kata kunci lain</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
     <message>
         <source>Add keybind</source>
         <translation>Atur tombol</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Putar ulang</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Hentikan</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Gambar suara</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Progres pemutaran</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Ulangi</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisukan</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Blokir suara lain</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Hentikan semua suara</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Suara</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Impor</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>File berikut tidak dapat diputar dan tidak diimpor:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Tumpuk</translation>
     </message>
 </context>
 <context>

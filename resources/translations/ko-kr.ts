@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>검색 결과가 없습니다. 다른 키워드로 검색해 보세요</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>단축키 설정</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>로컬 오디오 가져오기</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>단축키 설정</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>음성</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>검색 결과가 없습니다. 다른 키워드로 검색해 보세요</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>Add keybind</source>
         <translation>단축키 설정</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>일시정지</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>다시 재생</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>사운드 이미지</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>재생 진행률</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>반복</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>다른 소리 차단</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>볼륨</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>모두 정지</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>사운드</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>다음 파일은 재생할 수 없어 가져오지 않았습니다:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>겹쳐 재생</translation>
     </message>
 </context>
 <context>

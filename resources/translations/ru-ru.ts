@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>К сожалению, ничего не найдено. Попробуйте другие ключевые слова</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Задать клавишу</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Импорт локального аудио</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Задать клавишу</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Голоса</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>К сожалению, ничего не найдено. Попробуйте другие ключевые слова</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>Add keybind</source>
         <translation>Задать клавишу</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Заново</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Изображение звука</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Ход воспроизведения</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Заглушить другие</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Остановить все</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Звуки</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>Эти файлы невозможно воспроизвести, и они не были импортированы:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Наложение</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,27 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEmptyState</name>
+    <message>
+        <source>Sorry, there is no result, please try other keywords</source>
+        <translation>Rất tiếc, không có kết quả. Vui lòng thử từ khóa khác</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueItemDelegate</name>
+    <message>
+        <source>Add keybind</source>
+        <translation>Đặt phím tắt</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueListView</name>
+    <message>
+        <source>Import local audio</source>
+        <translation>Nhập âm thanh cục bộ</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDetectionDialog</name>
     <message>
         <source>No equipment</source>
@@ -139,24 +160,10 @@
     </message>
 </context>
 <context>
-    <name>EffectItemDelegate</name>
-    <message>
-        <source>Add keybind</source>
-        <translation>Đặt phím tắt</translation>
-    </message>
-</context>
-<context>
     <name>EffectItemListView</name>
     <message>
         <source>Voices</source>
         <translation>Giọng</translation>
-    </message>
-</context>
-<context>
-    <name>EffectPage</name>
-    <message>
-        <source>Sorry, there is no result, please try other keywords</source>
-        <translation>Rất tiếc, không có kết quả. Vui lòng thử từ khóa khác</translation>
     </message>
 </context>
 <context>
@@ -700,6 +707,83 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
     <message>
         <source>Add keybind</source>
         <translation>Đặt phím tắt</translation>
+    </message>
+</context>
+<context>
+    <name>SoundActionView</name>
+    <message>
+        <source>Pause</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Phát</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Phát lại</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Sound picture</source>
+        <translation>Hình ảnh âm thanh</translation>
+    </message>
+    <message>
+        <source>Playback progress</source>
+        <translation>Tiến trình phát</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Lặp lại</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Tắt tiếng</translation>
+    </message>
+    <message>
+        <source>Block other sounds</source>
+        <translation>Chặn âm thanh khác</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Âm lượng</translation>
+    </message>
+    <message>
+        <source>Stop all sounds</source>
+        <translation>Dừng tất cả</translation>
+    </message>
+</context>
+<context>
+    <name>SoundItemListView</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Âm thanh</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <source>Import</source>
+        <translation>Nhập</translation>
+    </message>
+    <message>
+        <source>These files cannot be played and were not imported:</source>
+        <translation>Các tệp này không phát được và chưa được nhập:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Phát chồng</translation>
     </message>
 </context>
 <context>
