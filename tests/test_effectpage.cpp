@@ -23,6 +23,7 @@
 #include "launchmanager.h"
 #include "manifest.h"
 #include "moduledialogmanager.h"
+#include "pagewindow.h"
 #include "pulsetools.h"
 #include "soundmanager.h"
 #include "storeenvironment.h"
@@ -185,14 +186,8 @@ private slots:
         QCOMPARE(ready.count(), 1);
         HotKeyHook::instance()->loadTable();
 
-        m_window = std::make_unique<QWidget>();
-        m_window->resize(Kit::size(960, 600));
-        m_page = new EffectPage(m_window.get());
-        m_page->setGeometry(m_window->rect());
-        Kit::setCurrentWindow(m_window.get());
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_page = showPage<EffectPage>(m_window);
+        QVERIFY(m_page);
     }
 
     void cleanupTestCase()

@@ -16,6 +16,7 @@
 #include "kit.h"
 #include "launchmanager.h"
 #include "moduledialogmanager.h"
+#include "pagewindow.h"
 #include "pulsetools.h"
 #include "soundactionview.h"
 #include "soundlistview.h"
@@ -191,14 +192,8 @@ private slots:
         AudioManager::instance()->start();
         HotKeyHook::instance()->loadTable();
 
-        m_window = std::make_unique<QWidget>();
-        m_window->resize(Kit::size(960, 600));
-        m_page = new SoundPage(m_window.get());
-        m_page->setGeometry(m_window->rect());
-        Kit::setCurrentWindow(m_window.get());
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_page = showPage<SoundPage>(m_window);
+        QVERIFY(m_page);
     }
 
     void cleanupTestCase()

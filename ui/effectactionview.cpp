@@ -8,6 +8,7 @@
 #include "effectmanager.h"
 #include "kit.h"
 #include "languagesettings.h"
+#include "panelparts.h"
 #include "ximagebox.h"
 
 #include "spdlog_qt"
@@ -24,26 +25,11 @@
 
 namespace {
 
-constexpr double kPanelMargin = 20;
 constexpr int kNameLength = 30;
 
-QLabel* plainLabel(const char* color, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(QLatin1String(color)));
-    return label;
-}
-
-QPushButton* panelButton(bool primary, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    button->setFixedSize(Kit::size(200, 35));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(Kit::buttonStyle(primary, 35));
-    return button;
-}
-
 } // namespace
+
+using PanelParts::plainLabel;
 
 // ---------------------------------------------------------------- slider
 
@@ -114,26 +100,7 @@ void ActionSliderWidget::changeEvent(QEvent* event)
 
 EffectActionView::EffectActionView(QWidget* parent) : QWidget(parent)
 {
-    setFixedWidth(Kit::px(240));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Kit::px(kPanelMargin), Kit::py(24), Kit::px(kPanelMargin), Kit::py(20));
-    layout->setSpacing(Kit::py(12));
-
-    auto* top = new QHBoxLayout;
-    top->setSpacing(Kit::px(6));
-    m_name = new XLabel(this);
-    m_name->setFixedHeight(Kit::py(24));
-    m_name->setStyleSheet(QStringLiteral("color: #FFFFFF; font-weight: bold; background: transparent;"));
-    top->addWidget(m_name, 1);
-    m_delete = new QPushButton(this);
-    m_delete->setFixedSize(Kit::size(24, 24));
-    m_delete->setIcon(QIcon(AppManager::imagePath(QStringLiteral("delete.png"))));
-    m_delete->setIconSize(Kit::size(20, 20));
-    m_delete->setCursor(Qt::PointingHandCursor);
-    m_delete->setStyleSheet(Kit::iconButtonStyle());
-    m_delete->hide();
-    top->addWidget(m_delete);
-    layout->addLayout(top);
+    QVBoxLayout* layout = PanelParts::column(this, &m_name, &m_delete);
 
     m_picture = new XImageBox(this);
     m_picture->setFixedSize(Kit::size(136, 102));
@@ -151,9 +118,9 @@ EffectActionView::EffectActionView(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_sliderArea);
     layout->addStretch(1);
 
-    m_save = panelButton(true, this);
+    m_save = PanelParts::textButton(true, this);
     layout->addWidget(m_save, 0, Qt::AlignHCenter);
-    m_reset = panelButton(false, this);
+    m_reset = PanelParts::textButton(false, this);
     layout->addWidget(m_reset, 0, Qt::AlignHCenter);
     layout->addSpacing(Kit::py(6));
     m_levelLabel = plainLabel("#979797", this);

@@ -4,6 +4,7 @@
 #include "audiomanager.h"
 #include "cutesettings.h"
 #include "kit.h"
+#include "panelparts.h"
 #include "soundlistview.h"
 #include "soundmanager.h"
 #include "ximagebox.h"
@@ -22,26 +23,10 @@
 
 namespace {
 
-constexpr double kPanelMargin = 20;
 constexpr int kUnchangedVolume = 50;
 
-QLabel* plainLabel(const char* color, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(QLatin1String(color)));
-    return label;
-}
-
-QPushButton* iconButton(const QString& image, double size, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    button->setFixedSize(Kit::size(size, size));
-    button->setIcon(QIcon(AppManager::imagePath(image)));
-    button->setIconSize(Kit::size(size - 8, size - 8));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(Kit::iconButtonStyle());
-    return button;
-}
+using PanelParts::iconButton;
+using PanelParts::plainLabel;
 
 QVariant setting(const QString& key)
 {
@@ -68,21 +53,7 @@ QHBoxLayout* switchRow(QLabel* label, XSwitchButton* button)
 
 SoundActionView::SoundActionView(QWidget* parent) : QWidget(parent)
 {
-    setFixedWidth(Kit::px(240));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Kit::px(kPanelMargin), Kit::py(24), Kit::px(kPanelMargin), Kit::py(20));
-    layout->setSpacing(Kit::py(12));
-
-    auto* top = new QHBoxLayout;
-    top->setSpacing(Kit::px(6));
-    m_name = new XLabel(this);
-    m_name->setFixedHeight(Kit::py(24));
-    m_name->setStyleSheet(QStringLiteral("color: #FFFFFF; font-weight: bold; background: transparent;"));
-    top->addWidget(m_name, 1);
-    m_delete = iconButton(QStringLiteral("delete.png"), 24, this);
-    m_delete->hide();
-    top->addWidget(m_delete);
-    layout->addLayout(top);
+    QVBoxLayout* layout = PanelParts::column(this, &m_name, &m_delete);
 
     m_picture = new XImageBox(this);
     m_picture->setFixedSize(Kit::size(102, 102));
@@ -140,10 +111,7 @@ SoundActionView::SoundActionView(QWidget* parent) : QWidget(parent)
     m_volumeValue->setText(QString::number(kUnchangedVolume));
     layout->addStretch(1);
 
-    m_stopAll = new QPushButton(this);
-    m_stopAll->setFixedSize(Kit::size(200, 35));
-    m_stopAll->setCursor(Qt::PointingHandCursor);
-    m_stopAll->setStyleSheet(Kit::buttonStyle(false, 35));
+    m_stopAll = PanelParts::textButton(false, this);
     layout->addWidget(m_stopAll, 0, Qt::AlignHCenter);
 
     AudioManager* engine = AudioManager::instance();
