@@ -487,6 +487,7 @@ private slots:
                                                    HotKey::SoundKind));
         QVERIFY(clickImported(QStringLiteral("high")));
         QVERIFY(!panel()->deleteButton()->isHidden());
+        panel()->volumeSlider()->setValue(80);
         stopAll();
 
         whenOpen(ModuleDialogManager::DT_DeleteVoice, [](QDialog* dialog) { dialog->done(1); });
@@ -501,6 +502,10 @@ private slots:
         QVERIFY(HotKeyHook::instance()->bindingText({kImported, id}, HotKey::SoundKind).isEmpty());
         QVERIFY(!rowNames().contains(QStringLiteral("high")));
         QCOMPARE(panel()->soundId(), 0);
+        // An import that takes the freed id later starts afresh.
+        CuteSettings* settings = CuteSettings::instance();
+        QCOMPARE(settings->value(QStringLiteral("volume_%1").arg(id)).toInt(), 50);
+        QCOMPARE(settings->value(QStringLiteral("SID")).toInt(), 0);
         QVERIFY(!fileBytes(Catalogue::environment().configPath + QStringLiteral("/SoundImport.dat"))
                      .contains("high.flac"));
         // The file itself stays where the user keeps it.

@@ -207,9 +207,19 @@ void SoundPage::removeSound(int soundId)
     sounds->removeFavorite(soundId);
     for (int groupId : {SoundManager::kImportGroup, SoundManager::kFavoriteGroup})
         HotKeyHook::instance()->removeBinding({groupId, soundId}, HotKey::SoundKind);
-    LogInfo(QStringLiteral("[SoundPage] imported sound %1 deleted").arg(soundId));
+    // The next import may take the freed id: it must start afresh, not as this sound was.
     if (m_panel->soundId() == soundId)
         m_panel->clear();
+    const QString id = QString::number(soundId);
+    CuteSettings* settings = CuteSettings::instance();
+    settings->setValue(QStringLiteral("volume_") + id, 50, Transient);
+    for (const char* key : {"loop_", "mute_", "otherMute_"})
+        settings->setValue(QLatin1String(key) + id, 1, Transient);
+    if (SoundItemListView::storedPair().second == soundId) {
+        setSetting(QStringLiteral("SGID"), 0);
+        setSetting(QStringLiteral("SID"), 0);
+    }
+    LogInfo(QStringLiteral("[SoundPage] imported sound %1 deleted").arg(soundId));
 }
 
 void SoundPage::deleteSound()
