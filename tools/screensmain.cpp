@@ -164,6 +164,28 @@ void showEffects(MainWindow* window, const QString& what)
     }
 }
 
+// Stores the first microphone and speakers as a user's set-up holds them, so
+// that the device dialog of a first start does not cover the screens.
+void storeDevices()
+{
+    QList<AudioDevice> inputs;
+    QList<AudioDevice> outputs;
+    Utility::instance()->audioDeviceList(inputs, outputs);
+    CuteSettings* settings = CuteSettings::instance();
+    for (auto [key, devices] :
+         {std::pair<QString, QList<AudioDevice>*>{QStringLiteral("InputName"), &inputs},
+          std::pair<QString, QList<AudioDevice>*>{QStringLiteral("OutputName"), &outputs}}) {
+        if (!settings->value(key).toString().isEmpty())
+            continue;
+        for (const AudioDevice& device : *devices) {
+            if (!device.name.contains(QLatin1String("CABLE"))) {
+                settings->setValue(key, device.name, Ini);
+                break;
+            }
+        }
+    }
+}
+
 // The soundboard screens: a group with a sound playing, the imported group
 // with its tile, and the message of an imported file that is gone.
 void showSounds(MainWindow* window, const QString& what)
@@ -245,6 +267,7 @@ int main(int argc, char** argv)
         configureCatalogues();
         LaunchManager::instance()->loadCatalogues();
         configureAudioEngine();
+        storeDevices();
         AudioManager::instance()->start();
         window = new MainWindow;
         Kit::setCurrentWindow(window);
