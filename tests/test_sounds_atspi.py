@@ -55,11 +55,16 @@ def extents(node):
 
 
 def window_saying(app, text):
-    """The top-level window (a dialog) with a label that contains `text`."""
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
-        if window is not None and any(n.getRoleName() == "label" and text in n.name for n in nodes(window)):
-            return window
+    """The top-level window (a dialog) with a label that contains `text`; None
+    also while a window goes away under the search (its nodes vanish)."""
+    from gi.repository import GLib
+    try:
+        for i in range(app.childCount):
+            window = app.getChildAtIndex(i)
+            if window is not None and any(n.getRoleName() == "label" and text in n.name for n in nodes(window)):
+                return window
+    except GLib.GError:
+        pass
     return None
 
 
