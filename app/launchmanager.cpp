@@ -29,6 +29,7 @@ struct LaunchManager::Private
     QHash<int, QList<ResourceSync::Record>> records;
     QList<ResourceSync::Item> pending;
     bool manifestLoaded = false;
+    QString cableError; // of the last cable installation
     bool resourcesFailed = false;
 
     struct Request
@@ -233,13 +234,20 @@ void LaunchManager::downloadFiles(const QStringList& names, int groupId, int ite
     d->busy = false;
 }
 
-void LaunchManager::installVirtualDriver()
+void LaunchManager::installVirtualDriver(bool reinstall, const std::function<void(int percent)>& progress)
 {
+    const auto report = [&progress](int percent) {
+        if (progress)
+            progress(percent);
+    };
+    d->cableError.clear();
     QList<AudioDevice> inputs;
     QList<AudioDevice> outputs;
     Utility::instance()->audioDeviceList(inputs, outputs);
     const VirtualCable::Status status = VirtualCable::status(inputs, outputs);
-    if (status.complete()) {
+    report(10);
+    if (status.complete() && !reinstall) {
+        report(100);
         emit stepValueChange(kVirtualDriverProgress);
         return;
     }
@@ -252,18 +260,32 @@ void LaunchManager::installVirtualDriver()
             .arg(QLatin1String(status.playback ? "present" : "missing"),
                  QLatin1String(status.recording ? "present" : "missing")));
     QString error;
-    if (!VirtualCable::load(&error))
+    if (reinstall && !VirtualCable::unload(&error))
         LogError(QStringLiteral("[VirtualDriver] %1").arg(error));
+    report(30);
+    error.clear();
+    if (!VirtualCable::load(&error)) {
+        LogError(QStringLiteral("[VirtualDriver] %1").arg(error));
+        d->cableError = error;
+    }
+    report(60);
 
     QEventLoop settle;
     QTimer::singleShot(kSettleMs, &settle, &QEventLoop::quit);
     settle.exec();
+    report(90);
 
     if (!recording.isEmpty())
         Utility::instance()->setDefaultDevice(recording);
     if (!playback.isEmpty())
         Utility::instance()->setDefaultDevice(playback);
+    report(100);
     emit stepValueChange(kVirtualDriverProgress);
+}
+
+QString LaunchManager::cableError() const
+{
+    return d->cableError;
 }
 
 void LaunchManager::loadCatalogues()

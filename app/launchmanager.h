@@ -3,8 +3,10 @@
 #include "resourcesync.h"
 
 #include <QObject>
+
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include <memory>
 
@@ -22,10 +24,13 @@ public:
     explicit LaunchManager(QObject* parent = nullptr);
     ~LaunchManager() override;
 
-    // Makes sure the virtual cable has both sides: when one is missing, loads
-    // it and puts the user's default recording and playback devices back
-    // afterwards. Ends with progress 4 whatever happened.
-    void installVirtualDriver();
+    // Makes sure the virtual cable has both sides: when one is missing (or
+    // always, with `reinstall`: out and in again), loads it and puts the
+    // user's default recording and playback devices back afterwards. Ends
+    // with progress 4 whatever happened. `progress` hears each step's
+    // percentage; cableError() tells what went wrong, empty when nothing did.
+    void installVirtualDriver(bool reinstall = false, const std::function<void(int percent)>& progress = {});
+    QString cableError() const;
 
     // The catalogue loads at the end of start-up, from the resources folder:
     // the effect catalogue and its slider labels (progress 90), the sound

@@ -8,6 +8,7 @@
 #include "spdlog_qt"
 #include "unitlabels.h"
 #include "utility.h"
+#include "virtualcable.h"
 #include "vstplugin.h"
 
 #include <QDir>
@@ -36,6 +37,7 @@ struct AudioManager::Private
     AudioMulitPlayback* virtualSoundboard = nullptr;
     int sampleRate = AudioCapturePulse::kSampleRate;
     QString previousDefaultInput;
+    bool cableMissing = false; // reported by uninstallVirtual, until the cable is attached again
     QString inputName;
     QString outputName;
     bool voiceSuspended = false;
@@ -130,8 +132,10 @@ void AudioManager::start()
 
     if (configuredInput != input.device.name || configuredOutput != output.device.name)
         QTimer::singleShot(kDeviceDetectionMs, this, &AudioManager::deviceDetection);
-    if (virtualOutput.device.name.isEmpty())
+    if (virtualOutput.device.name.isEmpty()) {
+        d->cableMissing = true;
         QTimer::singleShot(kUninstallVirtualMs, this, &AudioManager::uninstallVirtual);
+    }
 
     d->voicePlayer = new AudioPlayback(this);
     d->voicePlayer->init(output.device.id, virtualOutput.device.id);
@@ -147,6 +151,19 @@ void AudioManager::start()
     connect(d->capture->notifier(), &DeviceNotifier::deviceDisconnect, this, &AudioManager::deviceDisconnect);
     connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this,
             &AudioManager::deviceStateChanger);
+    // A cable taken away while running is reported once, as at start-up.
+    connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this, [this](int, int state) {
+        if (state != 4 || d->cableMissing)
+            return;
+        QList<AudioDevice> inputs;
+        QList<AudioDevice> outputs;
+        Utility::instance()->audioDeviceList(inputs, outputs);
+        if (VirtualCable::status(inputs, outputs).complete())
+            return;
+        LogInfo(QStringLiteral("[AudioDevice] the virtual cable is gone"));
+        d->cableMissing = true;
+        emit uninstallVirtual();
+    });
 
     d->outputSoundboard = new AudioMulitPlayback(this);
     d->outputSoundboard->init(output.device.id);
@@ -193,6 +210,24 @@ void AudioManager::setOutputDevice(const AudioDevice& device)
     d->voicePlayer->flush();
     if (d->outputSoundboard)
         d->outputSoundboard->setDriver(device.id);
+}
+
+bool AudioManager::attachVirtualCable()
+{
+    if (!d->voicePlayer)
+        return false;
+    const DeviceSelection::Choice cable = Utility::instance()->chooseDevice(2, d->inputName, d->outputName);
+    if (cable.device.name.isEmpty())
+        return false;
+    d->cableMissing = false;
+    // The input's choice makes the cable's recording side the default
+    // recording device again, as at start-up; the capture stays as it is.
+    Utility::instance()->chooseDevice(0, d->inputName, d->outputName);
+    d->voicePlayer->setVirtualDriver(cable.device.id);
+    if (d->virtualSoundboard)
+        d->virtualSoundboard->setDriver(cable.device.id);
+    LogInfo(QStringLiteral("[AudioDevice] voice and sounds go to %1 again").arg(cable.device.name));
+    return true;
 }
 
 int AudioManager::peakPercent(const QString& deviceName)

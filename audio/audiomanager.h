@@ -44,6 +44,10 @@ public:
     QString outputName() const;
     void setInputDevice(const AudioDevice& device);
     void setOutputDevice(const AudioDevice& device);
+    // Points the voice's and the sounds' cable players at the virtual cable
+    // as the device lists show it now (after it was installed again); false
+    // when there is no cable.
+    bool attachVirtualCable();
 
     int peakPercent(const QString& deviceName);
     int volumePercent(const QString& deviceName);

@@ -56,6 +56,7 @@ struct AudioPlayback::Private
     explicit Private(OutputType output) : output(output) {}
 
     bool createHalf(Half& half, int driver);
+    void moveHalf(Half& half, int driver);
     // Writes one feeding from the queue at the channel's position; holds half.lock.
     void feed(Half& half);
     void runFeeder();
@@ -72,6 +73,16 @@ struct AudioPlayback::Private
     std::atomic<bool> stopFeeder{false};
     std::thread feeder;
 };
+
+void AudioPlayback::Private::moveHalf(Half& half, int driver)
+{
+    half.driver = driver;
+    if (half.system.isNull())
+        return;
+    half.system.setDriver(driver + 1); // may not exist: selecting `driver` again is what moves the stream
+    ZAUDIO_CHECK(half.system.setDriver(driver));
+    ZAUDIO_CHECK(half.system.update());
+}
 
 bool AudioPlayback::Private::createHalf(Half& half, int driver)
 {
@@ -241,12 +252,12 @@ void AudioPlayback::flush()
 
 void AudioPlayback::setOutputDriver(int id)
 {
-    d->out.driver = id;
-    if (d->out.system.isNull())
-        return;
-    d->out.system.setDriver(id + 1); // may not exist: selecting `id` again is what moves the output
-    ZAUDIO_CHECK(d->out.system.setDriver(id));
-    ZAUDIO_CHECK(d->out.system.update());
+    d->moveHalf(d->out, id);
+}
+
+void AudioPlayback::setVirtualDriver(int id)
+{
+    d->moveHalf(d->virt, id);
 }
 
 void AudioPlayback::clearEffectUnits()

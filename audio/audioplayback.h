@@ -53,6 +53,8 @@ public:
     void pauseVoice(bool pause);
     void flush();
     void setOutputDriver(int id);
+    // Moves the cable's half to another device (a cable installed again).
+    void setVirtualDriver(int id);
 
     void clearEffectUnits();
     void addEffectUnit(int type, const QMap<int, float>& values);
