@@ -1,6 +1,7 @@
 #include "modules.h"
 
 #include "audiomanager.h"
+#include "cableinstalldialog.h"
 #include "cutesettings.h"
 #include "deviceselection.h"
 #include "effectpage.h"
@@ -63,7 +64,7 @@ void EffectModule::onUninstallVirtual()
 {
     if (ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_UninstallVirtual, window()) == -1)
         return;
-    LaunchManager::instance()->installVirtualDriver();
+    CableInstallDialog::run(false, window());
 }
 
 void EffectModule::onDeviceStateChanged(int deviceType, int state)

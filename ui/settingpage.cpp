@@ -1,5 +1,6 @@
 #include "settingpage.h"
 
+#include "cableinstalldialog.h"
 #include "cutesettings.h"
 #include "hotkeyhook.h"
 #include "kit.h"
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -67,6 +69,13 @@ SettingPage::SettingPage(QWidget* parent) : PageWidget(parent)
     m_listeners->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
     m_listeners->setMinimumWidth(Kit::px(300));
     row(m_listenersTitle, m_listeners);
+    m_cableLabel = rowLabel(contentWidget());
+    m_reinstall = new QPushButton(contentWidget());
+    m_reinstall->setMinimumSize(Kit::size(200, 35));
+    m_reinstall->setCursor(Qt::PointingHandCursor);
+    m_reinstall->setStyleSheet(Kit::buttonStyle(false, 35));
+    row(m_cableLabel, m_reinstall);
+    connect(m_reinstall, &QPushButton::clicked, this, [this] { CableInstallDialog::run(true, window()); });
     layout->addStretch(1);
     // Asked off the GUI thread: a slow sound server never freezes the page.
     m_poll = new QTimer(this);
@@ -141,6 +150,8 @@ void SettingPage::retranslate()
     m_applyLabel->setText(tr("Apply voice changer"));
     m_apply->setAccessibleName(tr("Apply voice changer"));
     m_listenersTitle->setText(tr("Programs hearing your changed voice"));
+    m_cableLabel->setText(tr("Virtual cable"));
+    m_reinstall->setText(tr("Reinstall virtual cable"));
     if (!m_answered)
         m_listeners->clear();
     else if (!m_namesKnown)

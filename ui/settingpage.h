@@ -3,12 +3,13 @@
 #include "abstractmodulewidget.h"
 
 class QLabel;
+class QPushButton;
 class QTimer;
 class ShortcutLineEdit;
 class XSwitchButton;
 
-// The settings: the switch of all shortcut keys and the keys of the two
-// fixed actions.
+// The settings: the switch of all shortcut keys, the keys of the two fixed
+// actions, who records from the cable, and the cable installed again.
 class SettingPage : public PageWidget
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
     ShortcutLineEdit* applyField() const { return m_apply; }
     // Who records from the cable, as last asked (every second while shown).
     QLabel* listenersLabel() const { return m_listeners; }
+    // Takes the cable out and installs it again, with its progress.
+    QPushButton* reinstallButton() const { return m_reinstall; }
 
     static constexpr int kListenersPollMs = 1000;
 
@@ -43,6 +46,8 @@ private:
     ShortcutLineEdit* m_apply;
     QLabel* m_listenersTitle;
     QLabel* m_listeners;
+    QLabel* m_cableLabel;
+    QPushButton* m_reinstall;
     QTimer* m_poll;
     QStringList m_names;
     bool m_namesKnown = false;

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Virtuelles Kabel</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Virtuelles Kabel wird installiert…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Installationsfortschritt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>Das virtuelle Kabel ist bereit.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Das virtuelle Kabel konnte nicht installiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Noch keines: Wählen Sie „CABLE Output“ als Mikrofon in Ihrem Chatprogramm</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Virtuelles Kabel</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Virtuelles Kabel neu installieren</translation>
     </message>
 </context>
 <context>

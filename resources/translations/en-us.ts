@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Virtual cable</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Installing the virtual cable…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Installation progress</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>The virtual cable is ready.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>The virtual cable could not be installed.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Virtual cable</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Reinstall virtual cable</translation>
     </message>
 </context>
 <context>

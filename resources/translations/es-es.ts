@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cable virtual</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Instalando el cable virtual…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Progreso de la instalación</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>El cable virtual está listo.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>No se pudo instalar el cable virtual.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Ninguno aún: elige «CABLE Output» como micrófono en tu programa de chat</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cable virtual</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Reinstalar cable virtual</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Câble virtuel</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Installation du câble virtuel…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Progression de l’installation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>Le câble virtuel est prêt.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Impossible d’installer le câble virtuel.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -701,6 +728,14 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Aucun pour l’instant : choisissez « CABLE Output » comme micro dans votre programme de discussion</translation>
     </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Câble virtuel</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Réinstaller le câble virtuel</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
@@ -775,7 +810,7 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
     </message>
     <message>
         <source>These files cannot be played and were not imported:</source>
-        <translation>Ces fichiers ne peuvent pas être lus et n&apos;ont pas été importés :</translation>
+        <translation>Ces fichiers ne peuvent pas être lus et n&apos;ont pas été importés&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Kabel virtual</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Menginstal kabel virtual…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Kemajuan instalasi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>Kabel virtual sudah siap.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Kabel virtual tidak dapat diinstal.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Belum ada: pilih &quot;CABLE Output&quot; sebagai mikrofon di program obrolan Anda</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Kabel virtual</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Instal ulang kabel virtual</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cavo virtuale</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Installazione del cavo virtuale…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Avanzamento installazione</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>Il cavo virtuale è pronto.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Impossibile installare il cavo virtuale.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Nessuno per ora: scegli &quot;CABLE Output&quot; come microfono nel tuo programma di chat</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cavo virtuale</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Reinstalla cavo virtuale</translation>
     </message>
 </context>
 <context>

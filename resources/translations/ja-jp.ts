@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>仮想ケーブル</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>仮想ケーブルをインストールしています…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>インストールの進行状況</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>仮想ケーブルの準備ができました。</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>仮想ケーブルをインストールできませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>まだありません：チャットアプリのマイクに「CABLE Output」を選んでください</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>仮想ケーブル</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>仮想ケーブルを再インストール</translation>
     </message>
 </context>
 <context>

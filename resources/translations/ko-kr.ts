@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>가상 케이블</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>가상 케이블 설치 중…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>설치 진행률</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>가상 케이블이 준비되었습니다.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>가상 케이블을 설치하지 못했습니다.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>아직 없음: 채팅 프로그램에서 마이크로 &quot;CABLE Output&quot;을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>가상 케이블</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>가상 케이블 재설치</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cabo virtual</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>A instalar o cabo virtual…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Progresso da instalação</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>O cabo virtual está pronto.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Não foi possível instalar o cabo virtual.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ Há um problema com o microfone ou os auscultadores. Clique em «Detetar» para 
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Nenhum ainda: escolha &quot;CABLE Output&quot; como microfone no seu programa de conversa</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cabo virtual</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Reinstalar cabo virtual</translation>
     </message>
 </context>
 <context>

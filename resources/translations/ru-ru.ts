@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Виртуальный кабель</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Установка виртуального кабеля…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Ход установки</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>Виртуальный кабель готов.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Не удалось установить виртуальный кабель.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Пока нет: выберите «CABLE Output» в качестве микрофона в программе чата</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Виртуальный кабель</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Переустановить виртуальный кабель</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cáp ảo</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>Đang cài đặt cáp ảo…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Tiến trình cài đặt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>Cáp ảo đã sẵn sàng.</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>Không thể cài đặt cáp ảo.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>Chưa có: hãy chọn &quot;CABLE Output&quot; làm micrô trong chương trình trò chuyện</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>Cáp ảo</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>Cài đặt lại cáp ảo</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>虚拟音频线</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>正在安装虚拟音频线…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>安装进度</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>虚拟音频线已就绪。</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>无法安装虚拟音频线。</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>暂无：请在聊天程序中将“CABLE Output”选为麦克风</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>虚拟音频线</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>重新安装虚拟音频线</translation>
     </message>
 </context>
 <context>

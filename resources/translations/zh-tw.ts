@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>CableInstallDialog</name>
+    <message>
+        <source>Virtual cable</source>
+        <translation>虛擬音訊線</translation>
+    </message>
+    <message>
+        <source>Installing the virtual cable…</source>
+        <translation>正在安裝虛擬音訊線…</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>安裝進度</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>The virtual cable is ready.</source>
+        <translation>虛擬音訊線已就緒。</translation>
+    </message>
+    <message>
+        <source>The virtual cable could not be installed.</source>
+        <translation>無法安裝虛擬音訊線。</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueEmptyState</name>
     <message>
         <source>Sorry, there is no result, please try other keywords</source>
@@ -700,6 +727,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
     <message>
         <source>None yet: choose &quot;CABLE Output&quot; as the microphone in your chat program</source>
         <translation>尚無：請在聊天程式中將「CABLE Output」選為麥克風</translation>
+    </message>
+    <message>
+        <source>Virtual cable</source>
+        <translation>虛擬音訊線</translation>
+    </message>
+    <message>
+        <source>Reinstall virtual cable</source>
+        <translation>重新安裝虛擬音訊線</translation>
     </message>
 </context>
 <context>
