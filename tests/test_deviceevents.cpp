@@ -1,8 +1,9 @@
-// The virtual cable while the program runs, on the private sound server: a
-// cable taken away is reported once and installed again with its progress,
-// the settings page's button installs it afresh, and in both cases the
-// user's default devices stay as they were and the soundboard is heard on
-// the new cable.
+// The engine's device events while the program runs, on the private sound
+// server: a cable taken away is reported once and installed again with its
+// progress, the settings page's button installs it afresh (the user's
+// default devices stay as they were and the soundboard is heard on the new
+// cable); a device in use unplugged twice gives one message; a device that
+// comes or goes is chosen again a second later, never the cable.
 #include "appmanager.h"
 #include "audiomanager.h"
 #include "audiosignal.h"
@@ -21,6 +22,7 @@
 #include "xprogressbar.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +52,18 @@ Defaults defaults()
     return result;
 }
 
+AudioDevice deviceNamed(const QString& name)
+{
+    QList<AudioDevice> inputs;
+    QList<AudioDevice> outputs;
+    Utility::instance()->audioDeviceList(inputs, outputs);
+    for (const AudioDevice& device : outputs) {
+        if (device.name == name)
+            return device;
+    }
+    return AudioDevice();
+}
+
 bool cableComplete()
 {
     QList<AudioDevice> inputs;
@@ -60,7 +74,7 @@ bool cableComplete()
 
 } // namespace
 
-class TestCableInstall : public QObject
+class TestDeviceEvents : public QObject
 {
     Q_OBJECT
 
@@ -168,6 +182,64 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(cableToneDb() > -8, 15000);
     }
 
+    void unpluggedDeviceInUseIsReportedOnce()
+    {
+        const QStringList headset = {QStringLiteral("module-null-sink"), QStringLiteral("sink_name=headset"),
+                                     QStringLiteral("sink_properties=device.description=Headset")};
+        int module = loadModule(headset);
+        QVERIFY(module >= 0);
+        AudioManager* engine = AudioManager::instance();
+        QTRY_VERIFY(deviceNamed(QStringLiteral("Headset")).name == QLatin1String("Headset"));
+        engine->setOutputDevice(deviceNamed(QStringLiteral("Headset")));
+
+        // Unplugged, plugged and unplugged again while the message is up: one
+        // message. The message runs its own loop: the test goes on inside it.
+        int messages = 0;
+        bool detectionAfter = true;
+        whenOpen(ModuleDialogManager::DT_DeviceDisconnect, [&](QDialog* dialog) {
+            ++messages;
+            module = loadModule(headset);
+            QTest::qWait(300);
+            pactl({QStringLiteral("unload-module"), QString::number(module)});
+            QTest::qWait(1500);
+            // Closed without "Detection": no device dialog follows.
+            dialog->done(0);
+            QTimer::singleShot(300, [&] {
+                detectionAfter =
+                    ModuleDialogManager::instance()->isOpen(ModuleDialogManager::DT_DeviceDetection);
+            });
+        });
+        pactl({QStringLiteral("unload-module"), QString::number(module)});
+        QTRY_VERIFY_WITH_TIMEOUT(messages == 1 && !detectionAfter, 10000);
+        QTest::qWait(500);
+        QCOMPARE(messages, 1);
+    }
+
+    void changedDevicesAreChosenAgainAfterASecondNeverTheCable()
+    {
+        // The stored output comes: a second later it is in use.
+        CuteSettings::instance()->setValue(QStringLiteral("OutputName"), QStringLiteral("Headset"), Ini);
+        AudioManager* engine = AudioManager::instance();
+        QElapsedTimer clock;
+        clock.start();
+        const int module =
+            loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=headset"),
+                        QStringLiteral("sink_properties=device.description=Headset")});
+        QVERIFY(module >= 0);
+        QTRY_COMPARE_WITH_TIMEOUT(engine->outputName(), QStringLiteral("Headset"), 5000);
+        QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
+
+        // It goes: the first output that is not the cable takes over.
+        clock.restart();
+        pactl({QStringLiteral("unload-module"), QString::number(module)});
+        whenOpen(ModuleDialogManager::DT_DeviceDisconnect, [](QDialog* dialog) { dialog->done(0); });
+        QTRY_VERIFY_WITH_TIMEOUT(engine->outputName() != QLatin1String("Headset"), 5000);
+        QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!engine->outputName().contains(QLatin1String("CABLE")));
+        QCOMPARE(engine->outputName(), QStringLiteral("Speakers"));
+        CuteSettings::instance()->setValue(QStringLiteral("OutputName"), QStringLiteral("Speakers"), Ini);
+    }
+
     void reinstallButtonInstallsTheCableAfresh()
     {
         const Defaults before = defaults();
@@ -186,5 +258,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCableInstall)
-#include "test_cableinstall.moc"
+QTEST_MAIN(TestDeviceEvents)
+#include "test_deviceevents.moc"
