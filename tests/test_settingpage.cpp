@@ -11,6 +11,7 @@
 #include "xmessagebox.h"
 #include "xswitchbutton.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -120,14 +121,34 @@ private slots:
     {
         HotKeyHook* hook = HotKeyHook::instance();
         QVERIFY(m_page->shortcutSwitch()->isOn() && hook->isEnabled());
+        // The key fields rest the keys while they have the focus.
+        m_page->shortcutSwitch()->setFocus();
+        QTRY_VERIFY(!hook->isSuspended());
+        // A key of each kind: an effect's, a sound's and an action's.
+        QVERIFY(hook->setBinding({2, 1}, QStringLiteral("Ctrl+E"), HotKey::EffectKind));
+        QVERIFY(hook->setBinding({1, 2}, QStringLiteral("Ctrl+S"), HotKey::SoundKind));
+        QVERIFY(hook->setBinding(m_hear, QStringLiteral("Ctrl+H"), HotKey::ActionKind));
+        QSignalSpy fired(hook, &HotKeyHook::activated);
+        HotKey::Modifiers ctrl;
+        ctrl.ctrl = true;
+        const auto pressAll = [hook, ctrl] {
+            for (int key : {'E', 'S', 'H'})
+                hook->keyPressed(key, ctrl, false);
+        };
         m_page->shortcutSwitch()->click();
         QVERIFY(!hook->isEnabled());
+        pressAll();
+        QCOMPARE(fired.count(), 0);
         QCOMPARE(CuteSettings::instance()->value(QStringLiteral("SSC")).toBool(), false);
         SettingPage again;
         QVERIFY(!again.shortcutSwitch()->isOn());
         m_page->shortcutSwitch()->click();
         QVERIFY(hook->isEnabled());
         QCOMPARE(CuteSettings::instance()->value(QStringLiteral("SSC")).toBool(), true);
+        pressAll();
+        QCOMPARE(fired.count(), 3);
+        hook->removeBinding({2, 1}, HotKey::EffectKind);
+        hook->removeBinding({1, 2}, HotKey::SoundKind);
     }
 };
 
