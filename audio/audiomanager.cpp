@@ -17,9 +17,18 @@
 #include <QTimer>
 #include <QVector>
 
+#include <cmath>
+
 namespace {
 
 constexpr int kMeterIntervalMs = 10;
+
+// The server keeps volumes in steps of its own (40 % reads 0.39999): rounded,
+// a slider set to 40 stays at 40.
+int volumeToPercent(float volume)
+{
+    return static_cast<int>(std::lround(volume * 100.0f));
+}
 constexpr int kSilenceMs = 500;
 constexpr int kDeviceDetectionMs = 1500;
 constexpr int kUninstallVirtualMs = 2000;
@@ -237,7 +246,7 @@ int AudioManager::peakPercent(const QString& deviceName)
 
 int AudioManager::volumePercent(const QString& deviceName)
 {
-    return d->capture ? static_cast<int>(d->capture->volume(deviceName) * 100) : 0;
+    return d->capture ? volumeToPercent(d->capture->volume(deviceName)) : 0;
 }
 
 void AudioManager::setDeviceVolume(const QString& deviceName, int percent)
@@ -252,8 +261,8 @@ void AudioManager::Private::pollMeters()
         return;
     const int mic = static_cast<int>(capture->peak(inputName) * 100);
     const int spk = static_cast<int>(capture->peak(outputName) * 100);
-    const int micVolume = static_cast<int>(capture->volume(inputName) * 100);
-    const int spkVolume = static_cast<int>(capture->volume(outputName) * 100);
+    const int micVolume = volumeToPercent(capture->volume(inputName));
+    const int spkVolume = volumeToPercent(capture->volume(outputName));
     emit owner->deviceMeterValueChanger(mic, spk);
     emit owner->deviceVolumeChanger(1, inputName, micVolume);
     emit owner->deviceVolumeChanger(0, outputName, spkVolume);
