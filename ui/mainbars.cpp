@@ -231,6 +231,9 @@ MainToolBar::MainToolBar(QWidget* parent) : QWidget(parent)
     };
     m_hear = makeButton(QStringLiteral("hear_1.png"));
     m_apply = makeButton(QStringLiteral("apply_1.png"));
+    // Checkable, so assistive tools read them as on or off.
+    m_hear->setCheckable(true);
+    m_apply->setCheckable(true);
     m_device = makeButton(QStringLiteral("device.png"));
     m_volume = makeButton(QStringLiteral("volume.png"));
     row->addWidget(m_hear);
@@ -242,8 +245,9 @@ MainToolBar::MainToolBar(QWidget* parent) : QWidget(parent)
     for (QToolButton* button : {m_device, m_volume})
         button->setProperty("labelColor", grey);
 
-    connect(m_hear, &QToolButton::clicked, this, &MainToolBar::toggleHear);
-    connect(m_apply, &QToolButton::clicked, this, &MainToolBar::toggleApply);
+    // Toggled, not clicked: an assistive tool's toggle action does not click.
+    connect(m_hear, &QToolButton::toggled, this, &MainToolBar::toggleHear);
+    connect(m_apply, &QToolButton::toggled, this, &MainToolBar::toggleApply);
     connect(m_device, &QToolButton::clicked, this, &MainToolBar::deviceClicked);
     connect(m_volume, &QToolButton::clicked, this, &MainToolBar::volumeClicked);
     connect(HotKeyHook::instance(), &HotKeyHook::activated, this, &MainToolBar::onHotKey);
@@ -276,6 +280,12 @@ void MainToolBar::refresh()
         button->setProperty("labelColor",
                             on ? QStringLiteral("rgb(255, 255, 255)") : QStringLiteral("rgb(151, 151, 151)"));
     };
+    {
+        const QSignalBlocker hearBlock(m_hear);
+        const QSignalBlocker applyBlock(m_apply);
+        m_hear->setChecked(engine->hearMyself());
+        m_apply->setChecked(engine->effectsEnabled());
+    }
     show(m_hear, "hear", engine->hearMyself());
     show(m_apply, "apply", engine->effectsEnabled());
     for (QToolButton* button : {m_hear, m_apply, m_device, m_volume}) {
