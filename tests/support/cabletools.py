@@ -1,6 +1,7 @@
 """Sound for the tests that drive the real program on the private sound
 server: a tone played into its microphone feed, what the virtual cable's
-recording side carries, the program's log, and the server put back as it was."""
+recording side (or the speakers' monitor) carries, the program's log, and the
+server put back as it was."""
 
 import array
 import math
@@ -11,6 +12,7 @@ import time
 
 RATE = 48000
 CABLE = "zelvani_cable_output"
+SPEAKERS = "speakers.monitor"
 DATA = os.path.join(os.environ.get("XDG_DATA_HOME", ""), "Zelvani", "Zelvani Voice Changer")
 LOG = os.path.join(DATA, "log", "AppLog.log")
 
@@ -58,9 +60,10 @@ class Tone:
         self.player.wait(5)
 
 
-def cable_rms(seconds=0.8, tail=0.4):
-    """RMS of the last `tail` seconds of what the cable's recording side carries."""
-    recorder = subprocess.Popen(["parec", "--device=" + CABLE, "--raw", "--format=float32le",
+def cable_rms(seconds=0.8, tail=0.4, device=CABLE):
+    """RMS of the last `tail` seconds of what the cable's recording side (or
+    another source, such as SPEAKERS) carries."""
+    recorder = subprocess.Popen(["parec", "--device=" + device, "--raw", "--format=float32le",
                                  "--rate=%d" % RATE, "--channels=2", "--latency-msec=20"],
                                 stdout=subprocess.PIPE)
     time.sleep(seconds)
@@ -132,9 +135,11 @@ class CablePitch:
 
 
 def restore_sound_server():
-    """The defaults back and the cable gone, whatever happened to the program."""
+    """The defaults and the speakers' volume back and the cable gone, whatever
+    happened to the program."""
     subprocess.run(["pactl", "set-default-source", "microphone"], capture_output=True)
     subprocess.run(["pactl", "set-default-sink", "speakers"], capture_output=True)
+    subprocess.run(["pactl", "set-sink-volume", "speakers", "100%"], capture_output=True)
     modules = subprocess.run(["pactl", "list", "short", "modules"], capture_output=True, text=True).stdout
     for line in reversed(modules.splitlines()):
         if "zelvani_cable" in line:
