@@ -21,6 +21,7 @@ CableInstallDialog::CableInstallDialog(bool reinstall, QWidget* parent)
     setTitle(tr("Virtual cable"));
     setCloseGuard(true);
     setCloseAllowed(false);
+    setCloseButtonVisible(false);
     QVBoxLayout* content = contentLayout();
     content->setSpacing(Kit::py(14));
     m_text->setWordWrap(true);
@@ -76,4 +77,5 @@ void CableInstallDialog::install()
     m_ok->setEnabled(true);
     m_ok->setFocus();
     setCloseAllowed(true);
+    setCloseButtonVisible(true);
 }
