@@ -11,6 +11,7 @@
 // answers, so the volume pop-up shows the speakers' level.
 #include "appmanager.h"
 #include "audiomanager.h"
+#include "cableinstalldialog.h"
 #include "cataloguesetup.h"
 #include "cutesettings.h"
 #include "devicedetectiondialog.h"
@@ -342,6 +343,9 @@ int main(int argc, char** argv)
                         dialog->setMode(1);
                 });
             router->showDialog(ModuleDialogManager::DT_DeviceDetection, window);
+        } else if (what == QLatin1String("cable")) {
+            // Taken out and installed again: caught while the new cable settles.
+            CableInstallDialog::run(true, window);
         } else if (what.startsWith(QLatin1String("message-"))) {
             const int type = what.mid(8).toInt();
             router->showDialog(type, window, QVariantList{1000001, 1000001});
