@@ -134,6 +134,7 @@ private slots:
         pactl({QStringLiteral("set-default-source"), QStringLiteral("microphone")});
         QString error;
         QVERIFY2(VirtualCable::load(&error), qPrintable(error));
+        QTRY_VERIFY(cableComplete()); // as at a start with the cable in place
         configureAudioEngine();
         CuteSettings::instance()->setValue(QStringLiteral("OutputName"), QStringLiteral("Speakers"), Ini);
         AudioManager* engine = AudioManager::instance();
