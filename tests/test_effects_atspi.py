@@ -23,8 +23,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import (accessible_env, connect, dismiss_device_dialog, find, nodes, press,  # noqa: E402
-                        start_x_server, stop, wait_for)
+from atspitools import (accessible_env, connect, dismiss_device_dialog, find, nodes, press, quit_program,  # noqa: E402
+                        restart_and_check, start_x_server, stop, wait_for)
 from cabletools import DATA, CablePitch, Tone, log_text, restore_sound_server  # noqa: E402
 
 TONE = 200.0
@@ -207,19 +207,13 @@ def main(program, keysink):
         sink = None
 
         # Exit and start again: the applied voice, the star, the custom voice and the key are back.
-        press(find(app, "Close", ("push button",)))
-        wait_for("the quit dialog", lambda: find(app, "Exit", ("radio button",)))
-        press(find(app, "OK", ("push button",)))
-        assert first.wait(15) == 0, "the program ended with %s" % first.returncode
+        quit_program(app, first)
         stop(helpers)
         helpers = []
         pitch.stop()
         pitch = None
-        # The accessibility bus starts anew for the new process; a new client reads it.
-        first = subprocess.Popen([program], env=env)
-        checked = subprocess.run([sys.executable, os.path.abspath(__file__), "--after-restart"], env=env,
-                                 timeout=120)
-        assert checked.returncode == 0, "the state after the restart is not as it was left"
+        first, checked = restart_and_check(program, env, os.path.abspath(__file__))
+        assert checked == 0, "the state after the restart is not as it was left"
 
         print("test_effects_atspi: click to changed voice on the cable: median %.0f ms (min %.0f, max %.0f, n=%d)"
               % (1000 * statistics.median(latencies), 1000 * min(latencies), 1000 * max(latencies), len(latencies)))

@@ -21,8 +21,8 @@ import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import (accessible_env, connect, device_dialog, find, nodes, press,  # noqa: E402
-                        start_x_server, stop, wait_for)
+from atspitools import (accessible_env, connect, device_dialog, find, nodes, press, quit_program,  # noqa: E402
+                        restart_and_check, start_x_server, stop, wait_for)
 from cabletools import SPEAKERS, Tone, cable_rms, log_text, restore_sound_server  # noqa: E402
 
 KEY = "ctrl+h"
@@ -205,17 +205,11 @@ def main(program, keysink):
         sink = None
 
         # Exit and start again.
-        press(find(app, "Close", ("push button",)))
-        wait_for("the quit dialog", lambda: find(app, "Exit", ("radio button",)))
-        press(find(app, "OK", ("push button",)))
-        assert first.wait(15) == 0, "the program ended with %s" % first.returncode
+        quit_program(app, first)
         stop(helpers)
         helpers = []
-        # The accessibility bus starts anew for the new process; a new client reads it.
-        first = subprocess.Popen([program], env=env)
-        checked = subprocess.run([sys.executable, os.path.abspath(__file__), "--after-restart", keysink], env=env,
-                                 timeout=120)
-        assert checked.returncode == 0, "the shortcut keys after the restart are not as they were left"
+        first, checked = restart_and_check(program, env, os.path.abspath(__file__), keysink)
+        assert checked == 0, "the shortcut keys after the restart are not as they were left"
         return 0
     finally:
         if tone is not None:

@@ -22,8 +22,8 @@ import time
 import wave
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from atspitools import (accessible_env, connect, dismiss_device_dialog, find, nodes, press,  # noqa: E402
-                        start_x_server, stop, wait_for)
+from atspitools import (accessible_env, connect, dismiss_device_dialog, find, nodes, press, quit_program,  # noqa: E402
+                        restart_and_check, start_x_server, stop, wait_for)
 from cabletools import DATA, CablePitch, cable_rms, log_text, restore_sound_server  # noqa: E402
 
 LOW, HIGH = "tone440", "tone660"
@@ -255,19 +255,13 @@ def main(program, keysink):
         assert stored_imports() == [HIGH], "SoundImport.dat holds %s" % stored_imports()
 
         # Exit and start again.
-        press(find(app, "Close", ("push button",)))
-        wait_for("the quit dialog", lambda: find(app, "Exit", ("radio button",)))
-        press(find(app, "OK", ("push button",)))
-        assert first.wait(15) == 0, "the program ended with %s" % first.returncode
+        quit_program(app, first)
         stop(helpers)
         helpers = []
         pitch.stop()
         pitch = None
-        # The accessibility bus starts anew for the new process; a new client reads it.
-        first = subprocess.Popen([program], env=env)
-        checked = subprocess.run([sys.executable, os.path.abspath(__file__), "--after-restart"], env=env,
-                                 timeout=120)
-        assert checked.returncode == 0, "the soundboard after the restart is not as it was left"
+        first, checked = restart_and_check(program, env, os.path.abspath(__file__))
+        assert checked == 0, "the soundboard after the restart is not as it was left"
 
         print("test_sounds_atspi: click to sound on the cable: median %.0f ms (min %.0f, max %.0f, n=%d)"
               % (1000 * statistics.median(latencies), 1000 * min(latencies), 1000 * max(latencies), len(latencies)))

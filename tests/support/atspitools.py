@@ -3,6 +3,7 @@
 
 import os
 import subprocess
+import sys
 import time
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
@@ -54,6 +55,25 @@ def dismiss_device_dialog(app, seconds=10.0):
     dialog = wait_for("the device set-up dialog", lambda: device_dialog(app), seconds)
     press(find(dialog, "OK", ("push button",)))
     wait_for("the device set-up dialog to close", lambda: device_dialog(app) is None)
+
+
+def quit_program(app, process):
+    """Quits through the Close button and the quit dialog's "OK" with "Exit"
+    chosen; the program must end with 0."""
+    press(find(app, "Close", ("push button",)))
+    wait_for("the quit dialog", lambda: find(app, "Exit", ("radio button",)))
+    press(find(app, "OK", ("push button",)))
+    assert process.wait(15) == 0, "the program ended with %s" % process.returncode
+
+
+def restart_and_check(program, env, script, *arguments):
+    """Starts the program again and runs `script --after-restart ARGUMENTS` in
+    a process of its own: the accessibility bus starts anew for the new
+    program and only a new client reads it. Returns (the program's process,
+    the checker's exit code)."""
+    process = subprocess.Popen([program], env=env)
+    checked = subprocess.run([sys.executable, script, "--after-restart"] + list(arguments), env=env, timeout=120)
+    return process, checked.returncode
 
 
 def unnamed_controls(root):
