@@ -226,7 +226,7 @@ private slots:
         QVERIFY(!loadedEffects()->hasNewFavorites());
     }
 
-    void truncatedFavouritesReadAsEmptyAndAreKept()
+    void brokenUserStoresReadAsEmptyAndAreKept()
     {
         const QByteArray truncated = idList(3, {5, 6});
         writeFile(config("Favorite.dat"), truncated);
@@ -241,6 +241,15 @@ private slots:
         QVERIFY(manager->favorites().isEmpty());
         manager->saveAll();
         QCOMPARE(fileBytes(config("Favorite.dat")), idList(1, {5}));
+
+        // A cut custom store likewise; an empty one is simply no custom effects.
+        writeFile(config("Custom.dat"), "[{\"id\": 10000, ");
+        manager = loadedEffects();
+        QVERIFY(manager->customEffects().isEmpty());
+        QCOMPARE(fileBytes(config("Custom.dat.broken")), QByteArray("[{\"id\": 10000, "));
+        writeFile(config("Custom.dat"), "");
+        manager = loadedEffects(R"({"groups": [{"id": 8, "sort": [3]}], "effects": [{"id": 3}]})");
+        QCOMPARE(manager->groups().value(8).sort, QList<int>{3});
     }
 
     void customEffectsTakeIdsNamesAndSliderValues()
@@ -328,18 +337,6 @@ private slots:
         manager->deleteCustomEffect(10000);
         const auto reloaded = loadedEffects();
         QCOMPARE(reloaded->customEffects().keys(), QList<int>{10001});
-    }
-
-    void brokenCustomStoreIsKeptAside()
-    {
-        writeFile(config("Custom.dat"), "[{\"id\": 10000, ");
-        auto manager = loadedEffects();
-        QVERIFY(manager->customEffects().isEmpty());
-        QCOMPARE(fileBytes(config("Custom.dat.broken")), QByteArray("[{\"id\": 10000, "));
-        // An empty file is simply no custom effects: group 8 keeps its catalogue members.
-        writeFile(config("Custom.dat"), "");
-        manager = loadedEffects(R"({"groups": [{"id": 8, "sort": [3]}], "effects": [{"id": 3}]})");
-        QCOMPARE(manager->groups().value(8).sort, QList<int>{3});
     }
 
     void uniqueCustomNameCountsUp_data()

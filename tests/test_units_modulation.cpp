@@ -127,7 +127,6 @@ private slots:
         QTest::newRow("tremolo 20 Hz square") << 22 << Params{{0, 20}, {5, 1}, {6, 0.3f}} << 20.0 << 0.0;
         QTest::newRow("flange 0.5 Hz") << 8 << Params{{0, 100}, {2, 0.5f}} << 0.5 << 9.9;
         QTest::newRow("flange 7.3 Hz shallow") << 8 << Params{{0, 100}, {2, 7.3f}, {1, 0.2f}} << 7.3 << 1.98;
-        QTest::newRow("chorus 0.8 Hz") << 14 << Params{{0, 100}, {1, 0.8f}, {2, 1}} << 2.4 << 0.0;
         QTest::newRow("chorus 6 Hz") << 14 << Params{{0, 100}, {1, 6}, {2, 1}} << 18.0 << 0.0;
     }
 

@@ -58,7 +58,6 @@ private slots:
         QTest::newRow("0.75, 256") << 0.75f << 256 << 450.0 << 1.0;
         QTest::newRow("1.5, 512") << 1.5f << 512 << 225.0 << 1.0;
         QTest::newRow("1.26, 2048") << 1.26f << 2048 << 150.0 << 1.0;
-        QTest::newRow("octave up, 1024") << 2.0f << 1024 << 150.0 << 1.0;
         QTest::newRow("octave up, 4096") << 2.0f << 4096 << 150.0 << 1.0;
         QTest::newRow("low voice 1.5, 1024") << 1.5f << 1024 << 100.0 << 2.0;
     }

