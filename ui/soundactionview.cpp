@@ -25,6 +25,12 @@ namespace {
 
 constexpr int kUnchangedVolume = 50;
 
+// The engine's volume factor of a slider position: 50 leaves the sound as it is.
+float volumeFactor(int position)
+{
+    return static_cast<float>(position) / kUnchangedVolume;
+}
+
 using PanelParts::iconButton;
 using PanelParts::plainLabel;
 
@@ -137,7 +143,7 @@ SoundActionView::SoundActionView(QWidget* parent) : QWidget(parent)
     });
     connect(m_volume, &QSlider::valueChanged, this, [this](int value) {
         m_volumeValue->setText(QString::number(value));
-        AudioManager::instance()->setSoundVolume(m_soundId, value / 50.0f);
+        AudioManager::instance()->setSoundVolume(m_soundId, volumeFactor(value));
         storeStates();
     });
     connect(engine, &AudioManager::playProgress, this, [this](int soundId, int value) {
@@ -190,7 +196,7 @@ void SoundActionView::storeStates()
 void SoundActionView::applyStates()
 {
     AudioManager* engine = AudioManager::instance();
-    engine->setSoundVolume(m_soundId, m_volume->value() / 50.0f);
+    engine->setSoundVolume(m_soundId, volumeFactor(m_volume->value()));
     engine->setSoundLoop(m_soundId, m_loop->state() == 0);
     engine->setSoundMute(m_soundId, m_mute->state() == 0);
     engine->setBlockOthers(m_soundId, m_block->state() == 0);
@@ -253,7 +259,7 @@ void SoundActionView::clickPlay()
         replay();
         return;
     }
-    engine->setSoundVolume(m_soundId, m_volume->value() / 50.0f);
+    engine->setSoundVolume(m_soundId, volumeFactor(m_volume->value()));
 }
 
 void SoundActionView::replay()

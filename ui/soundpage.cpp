@@ -210,11 +210,10 @@ void SoundPage::removeSound(int soundId)
     // The next import may take the freed id: it must start afresh, not as this sound was.
     if (m_panel->soundId() == soundId)
         m_panel->clear();
-    const QString id = QString::number(soundId);
-    CuteSettings* settings = CuteSettings::instance();
-    settings->setValue(QStringLiteral("volume_") + id, 50, Transient);
-    for (const char* key : {"loop_", "mute_", "otherMute_"})
-        settings->setValue(QLatin1String(key) + id, 1, Transient);
+    for (const char* prefix : {"volume_", "loop_", "mute_", "otherMute_"}) {
+        const QString key = QLatin1String(prefix) + QString::number(soundId);
+        CuteSettings::instance()->setValue(key, CuteSettings::defaultValue(key), Transient);
+    }
     if (SoundItemListView::storedPair().second == soundId) {
         setSetting(QStringLiteral("SGID"), 0);
         setSetting(QStringLiteral("SID"), 0);
