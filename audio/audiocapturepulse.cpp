@@ -55,6 +55,7 @@ struct Endpoint
 struct CaptureStream
 {
     AudioCapturePulse* owner;
+    PulseSession* session; // whose loop runs the stream
     pa_stream* stream;
     quint64 generation;
     int channels;
@@ -74,6 +75,13 @@ struct AudioCapturePulse::Private
 
     // Times the server dropped captured sound because it was not read in time.
     std::atomic<std::uint64_t> overflows{0};
+    std::atomic<std::uint64_t> droppedFrames{0};
+
+    // Set once before capturing: where fragments go instead of pcmReadData.
+    PulseSession* voiceSession = nullptr;
+    BlockHandler handler;
+    int maxBacklogFrames = 0;
+    PulseSession& streamSession() { return voiceSession ? *voiceSession : session; }
 
     // Guarded by the session's loop lock: the loop thread updates them.
     std::map<QString, std::unique_ptr<Endpoint>> endpoints;
@@ -101,6 +109,7 @@ struct AudioCapturePulse::Private
     void closeMeter(Endpoint* endpoint); // lock held
     bool openMeter(Endpoint* endpoint);  // lock held
     void deliver(quint64 packetGeneration, const QSharedPointer<float>& samples, int count);
+    void handOver(CaptureStream* capture, pa_stream* stream); // the loop thread of a block handler
     void captureEnded(quint64 streamGeneration, const QString& reason);
     void reportState(int flow, const QString& name, int state);
 
@@ -329,6 +338,10 @@ void AudioCapturePulse::Private::onCaptureRead(pa_stream* stream, size_t, void* 
 {
     auto* capture = static_cast<CaptureStream*>(userdata);
     AudioCapturePulse* owner = capture->owner;
+    if (owner->d->handler) {
+        owner->d->handOver(capture, stream);
+        return;
+    }
     const quint64 generation = capture->generation;
     const int packetSamples = kPacketFrames * capture->channels;
     while (pa_stream_readable_size(stream) > 0) {
@@ -370,11 +383,34 @@ void AudioCapturePulse::Private::onCaptureRead(pa_stream* stream, size_t, void* 
     }
 }
 
+void AudioCapturePulse::Private::handOver(CaptureStream* capture, pa_stream* stream)
+{
+    const std::size_t frameBytes = sizeof(float) * static_cast<std::size_t>(capture->channels);
+    const std::size_t maxBacklogBytes = static_cast<std::size_t>(maxBacklogFrames) * frameBytes;
+    for (;;) {
+        const std::size_t readable = pa_stream_readable_size(stream);
+        if (readable == 0 || readable == static_cast<std::size_t>(-1))
+            return;
+        const void* data = nullptr;
+        std::size_t bytes = 0;
+        if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
+            return;
+        // Old fragments of a backlog are skipped whole while what follows
+        // them is still more than the backlog may hold.
+        if (readable - bytes > maxBacklogBytes)
+            droppedFrames.fetch_add(bytes / frameBytes, std::memory_order_relaxed);
+        else
+            handler(static_cast<const float*>(data), static_cast<int>(bytes / sizeof(float)),
+                    capture->channels);
+        pa_stream_drop(stream);
+    }
+}
+
 void AudioCapturePulse::Private::onCaptureState(pa_stream* stream, void* userdata)
 {
     auto* capture = static_cast<CaptureStream*>(userdata);
     const pa_stream_state_t state = pa_stream_get_state(stream);
-    pa_threaded_mainloop_signal(capture->owner->d->session.loop(), 0);
+    pa_threaded_mainloop_signal(capture->session->loop(), 0);
     if (state != PA_STREAM_FAILED && state != PA_STREAM_TERMINATED)
         return;
     AudioCapturePulse* owner = capture->owner;
@@ -406,7 +442,7 @@ void AudioCapturePulse::Private::closeStream()
     if (!capture)
         return;
     {
-        PulseLock lock(session);
+        PulseLock lock(*capture->session);
         pa_stream_set_read_callback(capture->stream, nullptr, nullptr);
         pa_stream_set_state_callback(capture->stream, nullptr, nullptr);
         pa_stream_disconnect(capture->stream);
@@ -499,6 +535,18 @@ DeviceNotifier* AudioCapturePulse::notifier() const
     return d->notifier;
 }
 
+void AudioCapturePulse::setBlockHandler(PulseSession* session, BlockHandler handler, int maxBacklogFrames)
+{
+    d->voiceSession = session;
+    d->handler = std::move(handler);
+    d->maxBacklogFrames = std::max(maxBacklogFrames, 0);
+}
+
+std::uint64_t AudioCapturePulse::droppedFrames() const
+{
+    return d->droppedFrames.load(std::memory_order_relaxed);
+}
+
 void AudioCapturePulse::startCapture(const QString& deviceName)
 {
     d->closeStream();
@@ -507,25 +555,36 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
     ++d->generation;
     d->refreshTable();
 
-    PulseLock lock(d->session);
-    Endpoint* endpoint = d->session.isReady() ? d->find(deviceName) : nullptr;
-    if (!endpoint) {
-        LogError(QStringLiteral("[capture] Couldn't find audio device with name: %1").arg(deviceName));
+    PulseSession::Device device;
+    {
+        PulseLock lock(d->session);
+        Endpoint* endpoint = d->session.isReady() ? d->find(deviceName) : nullptr;
+        if (!endpoint) {
+            LogError(QStringLiteral("[capture] Couldn't find audio device with name: %1").arg(deviceName));
+            return;
+        }
+        device = endpoint->device;
+        device.name = endpoint->recordSource();
+    }
+    PulseSession& session = d->streamSession();
+    QString error;
+    if (!session.isReady() && !session.connect(kConnectTimeoutMs, &error)) {
+        LogError(QStringLiteral("[capture] cannot capture %1: %2").arg(deviceName, error));
         return;
     }
-    const PulseSession::Device& device = endpoint->device;
+    PulseLock lock(session);
     pa_channel_map map = device.channelMap;
     const int channels = std::max<int>(1, map.channels ? map.channels : device.sampleSpec.channels);
     if (!pa_channel_map_valid(&map) || map.channels != channels)
         pa_channel_map_init_extend(&map, static_cast<unsigned>(channels), PA_CHANNEL_MAP_DEFAULT);
     pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kSampleRate, static_cast<std::uint8_t>(channels)};
-    pa_stream* stream = pa_stream_new(d->session.context(), "Zelvani microphone", &format, &map);
+    pa_stream* stream = pa_stream_new(session.context(), "Zelvani microphone", &format, &map);
     if (!stream) {
         LogError("[capture] Error creating audio event");
         return;
     }
     d->channels = channels;
-    d->capture = new CaptureStream{this, stream, d->generation, channels, deviceName, {}};
+    d->capture = new CaptureStream{this, &session, stream, d->generation, channels, deviceName, {}};
     pa_stream_set_read_callback(stream, &Private::onCaptureRead, d->capture);
     pa_stream_set_state_callback(stream, &Private::onCaptureState, d->capture);
     pa_stream_set_overflow_callback(
@@ -536,15 +595,15 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
         },
         d->capture);
     // Without a fragment size the server hands out chunks of seconds.
+    const int fragmentFrames = d->handler ? kFragmentFrames : kPacketFrames;
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<std::uint32_t>(-1);
-    attributes.fragsize = static_cast<std::uint32_t>(kPacketFrames * channels * sizeof(float));
+    attributes.fragsize = static_cast<std::uint32_t>(fragmentFrames * channels * sizeof(float));
     attributes.tlength = attributes.prebuf = attributes.minreq = static_cast<std::uint32_t>(-1);
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
-    const QByteArray source = endpoint->recordSource();
     const bool ready =
-        pa_stream_connect_record(stream, source.constData(), &attributes, flags) == 0 &&
-        d->session.waitFor([stream] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; }) &&
+        pa_stream_connect_record(stream, device.name.constData(), &attributes, flags) == 0 &&
+        session.waitFor([stream] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; }) &&
         pa_stream_get_state(stream) == PA_STREAM_READY;
     if (!ready) {
         LogError(QStringLiteral("[capture] cannot capture %1: %2")

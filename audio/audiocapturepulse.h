@@ -12,9 +12,11 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class DeviceNotifier;
+class PulseSession;
 
 class AudioCapturePulse : public QObject
 {
@@ -26,6 +28,17 @@ public:
     ~AudioCapturePulse() override;
 
     DeviceNotifier* notifier() const;
+
+    // Hands the capture straight to `handler` on the loop thread of
+    // `session` (the voice thread), in fragments of about 5 ms, instead of
+    // emitting pcmReadData: `samples` (null for a hole) holds `count`
+    // floats of `channels` interleaved channels. A backlog beyond
+    // `maxBacklogFrames` (the thread was held up) is dropped, oldest first.
+    // Set before the first startCapture.
+    using BlockHandler = std::function<void(const float* samples, int count, int channels)>;
+    void setBlockHandler(PulseSession* session, BlockHandler handler, int maxBacklogFrames);
+    // Frames dropped from a backlog so far.
+    std::uint64_t droppedFrames() const;
 
     // Captures the input or output (its monitor) whose name is `deviceName`.
     void startCapture(const QString& deviceName);
@@ -47,7 +60,8 @@ public:
     void setVolume(const QString& deviceName, float level);
 
     static constexpr int kSampleRate = 48000;
-    static constexpr int kPacketFrames = kSampleRate / 100; // 10 ms
+    static constexpr int kPacketFrames = kSampleRate / 100;   // 10 ms
+    static constexpr int kFragmentFrames = kSampleRate / 200; // 5 ms, for a block handler
 
 signals:
     // One packet: frames × channels 32-bit floats at 48000 Hz, owned by the

@@ -12,10 +12,7 @@
 #include "vstplugin.h"
 
 #include <QDir>
-#include <QSharedPointer>
-#include <QThreadPool>
 #include <QTimer>
-#include <QVector>
 
 #include <cmath>
 
@@ -29,7 +26,6 @@ int volumeToPercent(float volume)
 {
     return static_cast<int>(std::lround(volume * 100.0f));
 }
-constexpr int kSilenceMs = 500;
 constexpr int kDeviceDetectionMs = 1500;
 constexpr int kUninstallVirtualMs = 2000;
 
@@ -40,7 +36,6 @@ struct AudioManager::Private
     AudioManager* owner = nullptr;
     AudioCapturePulse* capture = nullptr;
     AudioPlayback* voicePlayer = nullptr;
-    EffectPlugins* effectPlugins = nullptr;
     NoiseGates* gates = nullptr;
     AudioMulitPlayback* outputSoundboard = nullptr;
     AudioMulitPlayback* virtualSoundboard = nullptr;
@@ -53,10 +48,6 @@ struct AudioManager::Private
     bool hearMyself = true;
     bool effectsEnabled = true;
     QTimer* meterTimer = nullptr;
-    QTimer* silenceTimer = nullptr;
-    // Voice blocks go to the voice player one after another, in the order
-    // they were captured, each task with its own copy.
-    QThreadPool voicePool;
     SettingReader settings;
     QString resources;
 
@@ -71,6 +62,8 @@ struct AudioManager::Private
         return QDir::isAbsolutePath(path) ? path : resources + QLatin1Char('/') + path;
     }
     void pollMeters();
+    // The effect the voice runs now (the latest applied); null before start().
+    VoiceChain::Effect* effect() const { return voicePlayer ? voicePlayer->chain()->latest() : nullptr; }
 };
 
 AudioManager* AudioManager::instance()
@@ -82,23 +75,12 @@ AudioManager* AudioManager::instance()
 AudioManager::AudioManager() : d(std::make_unique<Private>())
 {
     d->owner = this;
-    d->voicePool.setMaxThreadCount(1);
     d->meterTimer = new QTimer(this);
     d->meterTimer->setInterval(kMeterIntervalMs);
     connect(d->meterTimer, &QTimer::timeout, this, [this] { d->pollMeters(); });
-    d->silenceTimer = new QTimer(this);
-    d->silenceTimer->setInterval(kSilenceMs);
-    d->silenceTimer->setSingleShot(true);
-    connect(d->silenceTimer, &QTimer::timeout, this, [this] {
-        if (d->voicePlayer)
-            d->voicePlayer->pauseVoice(true);
-    });
 }
 
-AudioManager::~AudioManager()
-{
-    d->voicePool.waitForDone();
-}
+AudioManager::~AudioManager() = default;
 
 void AudioManager::setSettingReader(SettingReader reader)
 {
@@ -121,8 +103,6 @@ void AudioManager::start()
         d->gates = new NoiseGates(this);
     d->gates->load(d->resources, d->sampleRate, d->setting(QStringLiteral("DenoiseEnable"), false).toBool(),
                    d->setting(QStringLiteral("DenoiseValue"), 25).toInt());
-    if (!d->effectPlugins)
-        d->effectPlugins = new EffectPlugins(this);
     if (d->capture || d->voicePlayer)
         return;
 
@@ -147,16 +127,24 @@ void AudioManager::start()
     }
 
     d->voicePlayer = new AudioPlayback(this);
-    d->voicePlayer->init(output.device.id, virtualOutput.device.id);
+    d->voicePlayer->chain()->setGates(d->gates);
+    d->voicePlayer->pauseVoice(!d->hearMyself);
+    d->voicePlayer->setSuspended(d->voiceSuspended);
+    d->voicePlayer->chain()->setEffectsEnabled(d->effectsEnabled);
+    d->voicePlayer->init(output.device.name, virtualOutput.device.name);
     d->outputName = output.device.name;
 
+    // The microphone's fragments go straight to the voice player on its own thread.
     d->capture = new AudioCapturePulse(this);
+    AudioPlayback* player = d->voicePlayer;
+    d->capture->setBlockHandler(
+        player->session(),
+        [player](const float* samples, int count, int channels) {
+            player->handleCapture(samples, count, channels);
+        },
+        AudioPlayback::kMaxBacklogFrames);
     d->capture->startCapture(input.device.name);
     d->inputName = input.device.name;
-    connect(d->capture, &AudioCapturePulse::pcmReadData, this,
-            [this](QSharedPointer<float> samples, int count) {
-                handleBlock(samples.data(), count, d->capture->channelCount());
-            });
     connect(d->capture->notifier(), &DeviceNotifier::deviceDisconnect, this, &AudioManager::deviceDisconnect);
     connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this,
             &AudioManager::deviceStateChanger);
@@ -215,8 +203,7 @@ void AudioManager::setOutputDevice(const AudioDevice& device)
     if (!d->voicePlayer)
         return;
     d->outputName = device.name;
-    d->voicePlayer->setOutputDriver(device.id);
-    d->voicePlayer->flush();
+    d->voicePlayer->setOutputDevice(device.name);
     if (d->outputSoundboard)
         d->outputSoundboard->setDriver(device.id);
 }
@@ -232,7 +219,7 @@ bool AudioManager::attachVirtualCable()
     // The input's choice makes the cable's recording side the default
     // recording device again, as at start-up; the capture stays as it is.
     Utility::instance()->chooseDevice(0, d->inputName, d->outputName);
-    d->voicePlayer->setVirtualDriver(cable.device.id);
+    d->voicePlayer->setVirtualDevice(cable.device.name);
     if (d->virtualSoundboard)
         d->virtualSoundboard->setDriver(cable.device.id);
     LogInfo(QStringLiteral("[AudioDevice] voice and sounds go to %1 again").arg(cable.device.name));
@@ -271,12 +258,8 @@ void AudioManager::Private::pollMeters()
 void AudioManager::setHearMyself(bool on)
 {
     d->hearMyself = on;
-    if (!d->voicePlayer)
-        return;
-    // A block still on its way would resume the voice after the pause.
-    if (!on)
-        d->voicePool.waitForDone();
-    d->voicePlayer->pauseVoice(!on);
+    if (d->voicePlayer)
+        d->voicePlayer->pauseVoice(!on);
 }
 
 bool AudioManager::hearMyself() const
@@ -288,7 +271,7 @@ void AudioManager::setEffectsEnabled(bool on)
 {
     d->effectsEnabled = on;
     if (d->voicePlayer)
-        d->voicePlayer->setEffectBypass(!on);
+        d->voicePlayer->chain()->setEffectsEnabled(on);
 }
 
 bool AudioManager::effectsEnabled() const
@@ -317,8 +300,8 @@ void AudioManager::setDenoiseValue(int percent)
 void AudioManager::setVoiceSuspended(bool suspended)
 {
     d->voiceSuspended = suspended;
-    if (!suspended && d->voicePlayer)
-        d->voicePlayer->flush();
+    if (d->voicePlayer)
+        d->voicePlayer->setSuspended(suspended);
 }
 
 bool AudioManager::isVoiceSuspended() const
@@ -326,102 +309,53 @@ bool AudioManager::isVoiceSuspended() const
     return d->voiceSuspended;
 }
 
-void AudioManager::handleBlock(const float* samples, int count, int channels)
-{
-    d->silenceTimer->start();
-    if (!samples || d->voiceSuspended || count <= 0)
-        return;
-    // Interleaved stereo: a mono packet is doubled, a stereo one copied, and
-    // wider ones keep their first two channels.
-    QVector<float> block;
-    if (channels == 1) {
-        block.resize(2 * count);
-        for (int i = 0; i < count; ++i)
-            block[2 * i] = block[2 * i + 1] = samples[i];
-    } else if (channels == 2) {
-        block = QVector<float>(samples, samples + count);
-    } else {
-        const int frames = count / channels;
-        block.resize(2 * frames);
-        for (int i = 0; i < frames; ++i) {
-            block[2 * i] = samples[i * channels];
-            block[2 * i + 1] = samples[i * channels + 1];
-        }
-    }
-    float* data = block.data();
-    const int n = block.size();
-    if (d->effectsEnabled && d->effectPlugins)
-        d->effectPlugins->process(data, n);
-    if (d->gates)
-        d->gates->process(data, n);
-    if (d->hearMyself && d->voicePlayer) {
-        AudioPlayback* player = d->voicePlayer;
-        d->voicePool.start(
-            [player, block = std::move(block)] { player->pushVoice(block.constData(), block.size()); });
-    }
-}
-
 void AudioManager::applyEffect(const EffectData::VoiceEffect& effect)
 {
     if (!d->voicePlayer)
         return;
-    if (!d->effectPlugins)
-        d->effectPlugins = new EffectPlugins(this);
-    d->effectPlugins->clear();
-    d->voicePool.waitForDone(); // no block of the old effect reaches the player after the flush
-    d->voicePlayer->clearEffectUnits();
-    d->voicePlayer->flush();
+    // Built here, faded in by the voice thread at its next block.
+    auto next = std::make_unique<VoiceChain::Effect>();
     for (const EffectData::VoiceSetting& unit : effect.settings) {
         if (EffectData::isPluginType(unit.type)) {
             EffectPlugins::Values values;
             for (const EffectData::PluginParam& param : unit.values)
                 values.append({param.index, param.value});
-            d->effectPlugins->add(unit.type, d->resourceFile(unit.vst),
-                                  unit.fxp.isEmpty() ? QString() : d->resourceFile(unit.fxp), values,
-                                  d->sampleRate);
+            next->plugins().add(unit.type, d->resourceFile(unit.vst),
+                                unit.fxp.isEmpty() ? QString() : d->resourceFile(unit.fxp), values,
+                                d->sampleRate);
         } else {
             QMap<int, float> values;
             for (const EffectData::PluginParam& param : unit.values)
                 values.insert(param.index, param.value);
-            d->voicePlayer->addEffectUnit(unit.type, values);
-            d->voicePlayer->setEffectBypass(!d->effectsEnabled);
+            next->addUnit(unit.type, values);
         }
     }
+    d->voicePlayer->chain()->apply(std::move(next));
 }
 
 void AudioManager::setEffectParam(const EffectData::PluginParam& param, int sliderValue)
 {
+    VoiceChain::Effect* effect = d->effect();
+    if (!effect)
+        return;
     const float value = static_cast<float>(sliderValue / 100.0);
-    if (!EffectData::isPluginType(param.type)) {
-        if (d->voicePlayer && !d->voicePlayer->effectUnits().isEmpty())
-            d->voicePlayer->setUnitParameter(param.type, param.index, value);
-    } else if (d->effectPlugins) {
-        d->effectPlugins->setParameter(param.type, param.index, value);
-    }
+    if (EffectData::isPluginType(param.type))
+        effect->plugins().setParameter(param.type, param.index, value);
+    else
+        effect->setUnitParameter(param.type, param.index, value);
 }
 
 QString AudioManager::effectParamText(const EffectData::PluginParam& param, int sliderValue) const
 {
     if (!EffectData::isPluginType(param.type))
         return UnitLabels::format(param.type, param.index, sliderValue / 100.0);
-    VstPlugin* plugin = d->effectPlugins ? d->effectPlugins->find(param.type) : nullptr;
+    VstPlugin* plugin = d->effect() ? d->effect()->plugins().find(param.type) : nullptr;
     return plugin ? plugin->parameterDisplay(param.index) : QString();
 }
 
 double AudioManager::effectLatencyMs() const
 {
-    int frames = 0;
-    if (d->voicePlayer) {
-        const QMap<int, zaudio::DSP> units = d->voicePlayer->effectUnits();
-        for (const zaudio::DSP& unit : units) {
-            int latency = 0;
-            if (unit.getLatency(&latency) == zaudio::Ok)
-                frames += latency;
-        }
-    }
-    for (int i = 0; d->effectPlugins && i < d->effectPlugins->count(); ++i)
-        frames += d->effectPlugins->plugin(i)->latency();
-    return frames * 1000.0 / d->sampleRate;
+    return d->effect() ? d->effect()->latencyFrames() * 1000.0 / d->sampleRate : 0.0;
 }
 
 // ---------------------------------------------------------------- soundboard
@@ -556,7 +490,7 @@ AudioMulitPlayback* AudioManager::virtualSoundboard() const
 
 EffectPlugins* AudioManager::effectPlugins() const
 {
-    return d->effectPlugins;
+    return d->effect() ? &d->effect()->plugins() : nullptr;
 }
 
 NoiseGates* AudioManager::noiseGates() const

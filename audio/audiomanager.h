@@ -1,9 +1,10 @@
 #pragma once
 
 // The audio engine: the one audio object of the application. It owns the
-// microphone capture, the noise gates and the effect's plug-ins (run on the
-// main thread), the voice player with its two systems, and the two
-// soundboard players, and reports device events and levels by signals.
+// microphone capture, the noise gates, the voice player (which runs the
+// voice through the effect on a real-time thread of its own, to both
+// outputs), and the two soundboard players, and reports device events and
+// levels by signals.
 
 #include "audiodevice.h"
 #include "effectdata.h"
@@ -99,9 +100,6 @@ public:
     NoiseGates* noiseGates() const;
     int sampleRate() const;
     QString previousDefaultInput() const;
-
-    // The microphone block handler (connected to the capture's packets).
-    void handleBlock(const float* samples, int count, int channels);
 
 signals:
     void deviceReady();

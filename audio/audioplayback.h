@@ -1,24 +1,25 @@
 #pragma once
 
-// The voice player. It turns the engine's processed microphone blocks into
-// continuous output on two devices through two library systems:
-// - the output half plays to the user's output device; its master group
-//   holds the effect's built-in units and, at the head, the "Capture DSP",
-//   which copies the finished mix towards the virtual half;
-// - the virtual half plays that copy to the virtual cable.
-// Each half loops an 8 s stream buffer that is written 512 frames at a time at
-// the channel's position, from a queue of float samples. The output half's
-// buffer holds floats, so what a plug-in makes above full scale reaches the
-// output limiter (behind the units, ahead of the copy) whole instead of
-// flat-topped; the virtual half's holds 16-bit samples of that limited mix.
+// The voice player. The microphone's fragments arrive on the voice thread
+// (the loop thread of a sound-server connection of its own, raised to
+// real-time priority where the system allows); there they are gathered into
+// 5 ms blocks, each block runs through the VoiceChain once, and the result
+// is written to two playback streams, the user's output device and the
+// virtual cable, each held at a small latency by its VoiceOutput. Nothing
+// on that path waits for the GUI thread.
 
-#include "zaudio/zaudio.h"
+#include "voicechain.h"
+#include "voiceoutput.h"
 
-#include <QMap>
 #include <QObject>
+#include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
+
+class PulseSession;
+class QTimer;
 
 class AudioPlayback : public QObject
 {
@@ -26,80 +27,57 @@ class AudioPlayback : public QObject
     Q_DISABLE_COPY(AudioPlayback)
 
 public:
-    // Sound parameters of both halves: 8 s of stereo at 48000 Hz, fed 512
-    // frames at a time; 32-bit float on the output half, 16-bit on the virtual one.
-    static constexpr int kRate = 48000;
-    static constexpr unsigned kSoundFrames = 384000;
-    static constexpr unsigned kWriteFrames = 512;
-    static constexpr unsigned kOutputSoundBytes = kSoundFrames * 2 * sizeof(float);
-    static constexpr unsigned kOutputWriteBytes = kWriteFrames * 2 * sizeof(float);
-    // Queue lengths (samples) that start a feeding: the output half feeds once
-    // twice this waits, the virtual half's feeder once this does.
-    static constexpr int kFeedSamples = 2048;
-    // The mixer block of both systems, in frames: the virtual queue's drop
-    // rule (5 blocks) must stay above its feeding threshold (2048 samples).
-    static constexpr unsigned kBlockFrames = 512;
+    static constexpr int kRate = VoiceChain::kRate;
+    static constexpr int kBlockFrames = VoiceChain::kBlockFrames;
+    // Input waiting beyond this (the thread was held up long) is dropped,
+    // oldest first; each output drops a smaller excess itself.
+    static constexpr int kMaxBacklogFrames = 40 * kBlockFrames;
+    // Without input this long, the voice counts as paused.
+    static constexpr int kSilenceMs = 500;
 
-    explicit AudioPlayback(QObject* parent = nullptr, zaudio::OutputType output = zaudio::OutputType::Pulse);
+    explicit AudioPlayback(QObject* parent = nullptr);
     ~AudioPlayback() override;
 
-    void init(int outputDriver, int virtualDriver);
-    // Appends interleaved stereo samples to the output queue and feeds the
-    // output half once 2 × kFeedSamples wait. Any thread.
-    void pushVoice(const float* block, int n);
-    // Appends to the virtual queue (the "Capture DSP" does this through its
-    // hand-off). Any thread.
-    void pushVirtual(const float* block, int n);
+    // Connects to the sound server and opens both outputs on the devices
+    // described `outputName` and `cableName` (empty: that output stays
+    // closed). False when there is no server.
+    bool init(const QString& outputName, const QString& cableName);
+    // The connection whose loop thread is the voice thread; the capture runs on it.
+    PulseSession* session() const;
+
+    // The voice thread: one capture fragment, `count` samples of `channels`
+    // interleaved channels at 48000 Hz; null for a hole.
+    void handleCapture(const float* samples, int count, int channels);
+    // The same without a server: processes `frames` frames of stereo `in`
+    // into `out` block by block (tests, the command line). Answers the
+    // frames written, a whole number of blocks.
+    int processOffline(const float* in, int frames, float* out);
+
+    // Hear-myself: both outputs fall silent (over one block) while paused.
     void pauseVoice(bool pause);
+    // Paused by hear-myself or because no input came for kSilenceMs.
+    bool isVoicePaused() const;
+    void setSuspended(bool suspended);
+    // Forgets the input gathered so far; the next block starts from silence.
     void flush();
-    void setOutputDriver(int id);
-    // Moves the cable's half to another device (a cable installed again).
-    void setVirtualDriver(int id);
+    // Moves an output to another device (found by description).
+    bool setOutputDevice(const QString& name);
+    bool setVirtualDevice(const QString& name);
 
-    void clearEffectUnits();
-    void addEffectUnit(int type, const QMap<int, float>& values);
-    void setUnitParameter(int type, int index, float value);
-    void setEffectBypass(bool bypass);
-
-    // For tests, the command line and benchmarks. The sizes never wait for
-    // a lock: they are as of the last change.
-    zaudio::System outputSystem() const;
-    zaudio::System virtualSystem() const;
-    zaudio::Channel voiceChannel() const;
-    zaudio::Channel virtualChannel() const;
-    zaudio::DSP captureDsp() const;
-    // The safety limiter of the output system, just ahead of the "Capture
-    // DSP": speakers and cable both get its output.
+    VoiceChain* chain() const;
     zaudio::DSP outputLimiter() const;
-    QMap<int, zaudio::DSP> effectUnits() const;
-    int outputQueueSize() const;
-    int virtualQueueSize() const;
-    std::uint32_t outputWriteEnd() const;
-    // What waits on each path: the queues (samples) and the stream buffers
-    // (frames written and not yet played).
+
     struct Levels
     {
-        int outputQueue = 0;
-        int virtualQueue = 0;
-        unsigned outputBuffered = 0;
-        unsigned virtualBuffered = 0;
-        // Since the start: frames of silence because a buffer ran dry, and
-        // samples the queues dropped (five blocks waiting). 0 in clean running.
-        std::uint64_t outputDry = 0;
-        std::uint64_t virtualDry = 0;
-        std::int64_t outputDropped = 0;
-        std::int64_t virtualDropped = 0;
-        // Times the sound server ran out of each system's output.
-        std::uint64_t outputUnderflows = 0;
-        std::uint64_t virtualUnderflows = 0;
+        VoiceOutput::Stats output;
+        VoiceOutput::Stats cable;
+        std::uint64_t blocks = 0;
+        double processMs = 0.0; // mean time one block takes to process
     };
     Levels levels() const;
-    // Mixer blocks the hand-off had no room for (0 in normal running).
-    std::uint64_t droppedCaptureBlocks() const;
 
-    // The virtual half's sample of a float: f × 32768 truncated toward zero,
-    // held within ±32767.
-    static std::int16_t toPcm16(float value);
+    // Tests: the voice thread sleeps `ms` in its next block.
+    void injectStall(int ms);
 
     struct Private;
 

@@ -910,9 +910,9 @@ std::string startAndSettle(const std::vector<std::string>& arguments,
 }
 
 // Where our latency goes: the engine's own means (zelvani-cli live with
-// ZELVANI_LIVE_STAGES) and the server's buffering of our streams.
-const char* const kOurOutput = "Zelvani Voice Changer";
-const char* const kOurCapture = "Zelvani Voice Changer capture";
+// ZELVANI_LIVE_STAGES) and the server's buffering of our streams. The voice
+// thread's connection carries the capture and both output streams.
+const char* const kOurVoice = "Zelvani Voice Changer voice";
 
 struct Stages
 {
@@ -920,37 +920,50 @@ struct Stages
     double captureServer = std::numeric_limits<double>::quiet_NaN();
     double speakersServer = std::numeric_limits<double>::quiet_NaN();
     double cableServer = std::numeric_limits<double>::quiet_NaN();
-    double outputQueue = std::numeric_limits<double>::quiet_NaN();
-    double outputBuffer = std::numeric_limits<double>::quiet_NaN();
-    double cableQueue = std::numeric_limits<double>::quiet_NaN();
-    double cableBuffer = std::numeric_limits<double>::quiet_NaN();
+    double fragment = std::numeric_limits<double>::quiet_NaN();
+    double processing = std::numeric_limits<double>::quiet_NaN();
+    double speakersStream = std::numeric_limits<double>::quiet_NaN();
+    double cableStream = std::numeric_limits<double>::quiet_NaN();
+    double speakersTarget = std::numeric_limits<double>::quiet_NaN();
+    double cableTarget = std::numeric_limits<double>::quiet_NaN();
+    unsigned long long speakersUnderflows = 0, cableUnderflows = 0, droppedInput = 0;
     double speakersMeasured = std::numeric_limits<double>::quiet_NaN();
     double cableMeasured = std::numeric_limits<double>::quiet_NaN();
 
-    // The last "stages (ms, mean): output queue A, output buffer B, cable queue C, cable buffer D" line.
+    // The last "stages (ms, mean): capture fragment F, processing P, speakers
+    // stream S, cable stream C; targets T and U; underflows A and B; dropped
+    // input D frames" line.
     void parse(const std::string& output)
     {
         const std::string marker = "stages (ms, mean): ";
         const std::size_t at = output.rfind(marker);
         if (at == std::string::npos)
             return;
-        double a, b, c, d;
-        if (std::sscanf(output.c_str() + at + marker.size(),
-                        "output queue %lf, output buffer %lf, cable queue %lf, cable buffer %lf", &a, &b, &c,
-                        &d) == 4) {
-            outputQueue = a;
-            outputBuffer = b;
-            cableQueue = c;
-            cableBuffer = d;
+        double f, p, a, b, t, u;
+        unsigned long long x, y, z;
+        if (std::sscanf(
+                output.c_str() + at + marker.size(),
+                "capture fragment %lf, processing %lf, speakers stream %lf, cable stream %lf; targets "
+                "%lf and %lf; underflows %llu and %llu; dropped input %llu",
+                &f, &p, &a, &b, &t, &u, &x, &y, &z) == 9) {
+            fragment = f;
+            processing = p;
+            speakersStream = a;
+            cableStream = b;
+            speakersTarget = t;
+            cableTarget = u;
+            speakersUnderflows = x;
+            cableUnderflows = y;
+            droppedInput = z;
         }
     }
 
     void print() const
     {
-        // Fixed by design: whole 10 ms packets, a feeder pass every 10 ms (a
-        // block waits half of one), and the 5 ms fragment of the cable's
-        // recording side that a recording program sees.
-        const double packet = 10.0, feederWait = 5.0, cableSource = 5.0;
+        // A sound waits on average half a capture fragment to be handed
+        // over, and half a block for its place in the block written; the
+        // cable's recording side hands a recording program one fragment.
+        const double cableSource = 5.0;
         struct Line
         {
             const char* what;
@@ -958,15 +971,11 @@ struct Stages
         };
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const Line lines[] = {
-            {"capture packet (whole 10 ms)", packet, packet},
             {"capture stream in the server", captureServer, captureServer},
-            {"output queue (fed from 4096 samples)", outputQueue, outputQueue},
-            {"output stream buffer (starts at 3 writes)", outputBuffer, outputBuffer},
-            {"output stream in the server", speakersServer, nan},
-            {"hand-off to the cable feeder (10 ms passes)", nan, feederWait},
-            {"cable queue (fed from 2048 samples)", nan, cableQueue},
-            {"cable stream buffer (starts at 3 writes)", nan, cableBuffer},
-            {"cable stream in the server", nan, cableServer},
+            {"capture fragment (half of one, mean)", fragment / 2.0, fragment / 2.0},
+            {"processing of one block", processing, processing},
+            {"place in the block written (half a block)", 2.5, 2.5},
+            {"output stream in the server, before each block (ours)", speakersStream, cableStream},
             {"cable recording side (one fragment)", nan, cableSource},
         };
         double sum[2] = {0.0, 0.0};
@@ -990,7 +999,12 @@ struct Stages
         }
         row("sum", sum[0], sum[1]);
         row("measured (median)", speakersMeasured, cableMeasured);
-        row("rest (mixer blocks, scheduling)", speakersMeasured - sum[0], cableMeasured - sum[1]);
+        row("difference", speakersMeasured - sum[0], cableMeasured - sum[1]);
+        std::printf("\nThe server's own view of our output streams (buffer and device, at the end): speakers "
+                    "%.1f ms, cable %.1f ms. Each output's margin target at the end: %.1f and %.1f ms, after "
+                    "%llu and %llu underflows; input dropped after a hold-up: %llu frames.\n",
+                    speakersServer, cableServer, speakersTarget, cableTarget, speakersUnderflows,
+                    cableUnderflows, droppedInput);
     }
 };
 
@@ -1001,6 +1015,7 @@ struct Row
     bool ours = false;
     PathResult result;
     double startupMs = NAN; // launch to the first sound on this path
+    bool variant = false;   // ours through an effect
 };
 
 } // namespace
@@ -1076,30 +1091,42 @@ int main(int argc, char** argv)
         bool ours = false;
         std::function<std::string(bool settle)> start; // empty, or why it did not start
         std::function<void()> stop;
+        std::string effect = {}; // ours through this effect id: compared with ours, not a peer
     };
     std::vector<Subject> subjects;
 
-    // 1. The live engine, through no effect, to the default output and the cable.
-    subjects.push_back({"ours", true,
-                        [&](bool settle) {
-                            const std::vector<std::string> arguments{
-                                cli, "live", "--seconds", std::to_string(int(std::ceil(runSeconds)))};
-                            std::string why, output;
-                            if (!settle)
-                                return spawnProgram(arguments, {}, &ourProcess, &why) ? std::string() : why;
-                            why = startAndSettle(arguments, {"ZELVANI_LIVE_STAGES=1"}, &ourProcess, &output);
-                            if (why.empty())
-                                return why;
-                            if (output.find("not available") != std::string::npos)
-                                return std::string("not available");
-                            return "failed to start: " + why;
-                        },
-                        [&] {
-                            endProcess(&ourProcess);
-                            // The live engine may make the cable the default source; the peers name their
-                            // devices anyway.
-                            server.setDefaults(defaults);
-                        }});
+    // 1. The live engine, through no effect, to the default output and the cable;
+    // then through the catalogue's first voice and its heaviest.
+    auto live = [&](const std::string& name, const std::string& effect) {
+        return Subject{name, effect.empty(),
+                       [&, effect](bool settle) {
+                           std::vector<std::string> arguments{cli, "live", "--seconds",
+                                                              std::to_string(int(std::ceil(runSeconds)))};
+                           if (!effect.empty())
+                               arguments.insert(arguments.end(), {"--effect", effect});
+                           std::string why, output;
+                           if (!settle)
+                               return spawnProgram(arguments, {}, &ourProcess, &why) ? std::string() : why;
+                           why = startAndSettle(arguments, {"ZELVANI_LIVE_STAGES=1"}, &ourProcess, &output);
+                           if (why.empty())
+                               return why;
+                           if (output.find("not available") != std::string::npos)
+                               return std::string("not available");
+                           return "failed to start: " + why;
+                       },
+                       [&] {
+                           endProcess(&ourProcess);
+                           // The live engine may make the cable the default source; the peers name
+                           // their devices anyway.
+                           server.setDefaults(defaults);
+                       },
+                       effect};
+    };
+    subjects.push_back(live("ours", ""));
+    if (!quick) {
+        subjects.push_back(live("ours, first voice (Female, id 1)", "1"));
+        subjects.push_back(live("ours, heaviest voice (Alien, id 24)", "24"));
+    }
 
     // 2. PulseAudio's module-loopback, one to the speakers and one to the cable.
     std::vector<uint32_t> modules;
@@ -1169,12 +1196,17 @@ int main(int argc, char** argv)
              endProcess(&toCable);
          }});
 
+    // The effects' own latency, as the engine reports it, by subject.
+    std::vector<std::pair<std::string, double>> effectLatency;
     for (const Subject& subject : subjects) {
-        progress(subject.name + ": start-up");
-        const Startup startup = measureStartup(server, recorders, [&] { return subject.start(false); });
-        subject.stop();
-        if (!startup.note.empty())
-            progress(subject.name + ": start-up: " + startup.note);
+        Startup startup;
+        if (subject.effect.empty()) {
+            progress(subject.name + ": start-up");
+            startup = measureStartup(server, recorders, [&] { return subject.start(false); });
+            subject.stop();
+            if (!startup.note.empty())
+                progress(subject.name + ": start-up: " + startup.note);
+        }
 
         progress(subject.name + ": " + std::to_string(clicks) + " clicks");
         std::string failure;
@@ -1186,14 +1218,22 @@ int main(int argc, char** argv)
                 progress("ours: zelvani-cli live ended before the clicks did (" + why + ")");
             if (ourProcess.pid > 0) {
                 stages.measured = true;
-                stages.captureServer = server.streamLatency(kOurCapture, kMicrophone, false);
-                stages.speakersServer = server.streamLatency(kOurOutput, kSpeakers, true);
+                stages.captureServer = server.streamLatency(kOurVoice, kMicrophone, false);
+                stages.speakersServer = server.streamLatency(kOurVoice, kSpeakers, true);
                 if (!paths.cableSink.empty())
-                    stages.cableServer = server.streamLatency(kOurOutput, paths.cableSink, true);
+                    stages.cableServer = server.streamLatency(kOurVoice, paths.cableSink, true);
                 stages.parse(readAll(ourProcess.log));
                 stages.speakersMeasured = percentile(m.speakers.latencies, 0.5);
                 stages.cableMeasured = percentile(m.cable.latencies, 0.5);
             }
+        }
+        if (!subject.effect.empty() && failure.empty()) {
+            const std::string log = readAll(ourProcess.log);
+            const std::size_t at = log.rfind("effect latency ");
+            double ms = NAN;
+            if (at != std::string::npos)
+                std::sscanf(log.c_str() + at, "effect latency %lf", &ms);
+            effectLatency.push_back({subject.name, ms});
         }
         subject.stop();
         if (!failure.empty())
@@ -1201,6 +1241,7 @@ int main(int argc, char** argv)
 
         Row speakersRow{subject.name, "speakers", subject.ours, m.speakers, startup.speakers};
         Row cableRow{subject.name, "cable", subject.ours, m.cable, startup.cable};
+        speakersRow.variant = cableRow.variant = !subject.effect.empty();
         if (!failure.empty())
             speakersRow.result.note = cableRow.result.note = failure;
         else if (paths.cableSource.empty())
@@ -1241,17 +1282,35 @@ int main(int argc, char** argv)
         }
         const Row* mine = ours(row.path);
         const double median = medianOf(row);
-        const double ratio = !row.ours && mine && median > 0 ? medianOf(*mine) / median : NAN;
+        const bool peer = !row.ours && !row.variant;
+        const double ratio = peer && mine && median > 0 ? medianOf(*mine) / median : NAN;
         std::printf("| %s | %s | %s | %s | %zu/%d | %s |\n", row.subject.c_str(), row.path.c_str(),
                     cell(median).c_str(), cell(percentile(r.latencies, 0.95)).c_str(), r.latencies.size(),
-                    r.sent, row.ours ? "" : cell(ratio, "%.2f").c_str());
-        if (!row.ours && mine)
+                    r.sent, peer ? cell(ratio, "%.2f").c_str() : "");
+        if (peer && mine)
             summary.add("Latency microphone → " + row.path + " (median of " + std::to_string(clicks) +
                             " clicks)",
                         medianOf(*mine), row.subject, median, "ms", true);
     }
     std::printf("\nThe peers run between the same devices: module-loopback with latency_msec=20, and sox "
                 "(pitch 300, PULSE_LATENCY_MSEC=20, one pipeline per output).\n");
+    if (!effectLatency.empty()) {
+        std::printf("\n### Through effects\n\nEach effect may add its own latency (what its units and "
+                    "plug-ins report); the budget is ours through no effect plus that plus 3 ms.\n\n"
+                    "| effect | its own latency ms | path | median ms | budget ms | within |\n"
+                    "|---|---:|---|---:|---:|---|\n");
+        for (const auto& [name, own] : effectLatency) {
+            for (const Row& row : rows) {
+                const Row* mine = ours(row.path);
+                if (row.subject != name || !mine)
+                    continue;
+                const double median = medianOf(row), budget = medianOf(*mine) + own + 3.0;
+                std::printf("| %s | %s | %s | %s | %s | %s |\n", name.c_str(), cell(own).c_str(),
+                            row.path.c_str(), cell(median).c_str(), cell(budget).c_str(),
+                            median <= budget ? "yes" : "no");
+            }
+        }
+    }
     if (stages.measured)
         stages.print();
 
@@ -1263,6 +1322,8 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i + 1 < rows.size(); i += 2) {
         const Row& speakers = rows[i];
         const Row& cable = rows[i + 1];
+        if (speakers.variant)
+            continue;
         const Row* mine = ours("speakers");
         const double ratio =
             !speakers.ours && mine && speakers.startupMs > 0 ? mine->startupMs / speakers.startupMs : NAN;

@@ -2,6 +2,7 @@
 // program starts it, applies the chain as an effect and runs until stopped,
 // printing the meters once a second.
 
+#include "audiocapturepulse.h"
 #include "audiocommands.h"
 #include "audiomanager.h"
 #include "audioplayback.h"
@@ -131,29 +132,33 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
                          AudioPlayback::kRate);
     limiterWatch.start();
 
-    // With ZELVANI_LIVE_STAGES set, the mean wait of each stage of the voice
-    // path goes to standard error once a second (the latency benchmark reads it).
+    // With ZELVANI_LIVE_STAGES set, where the voice's time goes is printed to
+    // standard error once a second (the latency benchmark reads it): the
+    // mean processing time of a block and the mean latency of each output
+    // stream, with its target and its counters.
     QTimer stages;
-    double sums[4] = {};
+    double sums[2] = {};
     long samples = 0;
     if (qEnvironmentVariableIsSet("ZELVANI_LIVE_STAGES") && engine->voicePlayer()) {
         stages.setInterval(5);
         QObject::connect(&stages, &QTimer::timeout, &loop, [&] {
             const AudioPlayback::Levels levels = engine->voicePlayer()->levels();
-            // Queues hold interleaved stereo samples, stream buffers frames.
-            sums[0] += levels.outputQueue / 2.0;
-            sums[1] += levels.outputBuffered;
-            sums[2] += levels.virtualQueue / 2.0;
-            sums[3] += levels.virtualBuffered;
-            if (++samples % 200 == 0) {
-                const double ms = 1000.0 / AudioPlayback::kRate / static_cast<double>(samples);
-                std::fprintf(
-                    err,
-                    "zelvani-cli: stages (ms, mean): output queue %.1f, output buffer %.1f, cable queue "
-                    "%.1f, cable buffer %.1f\n",
-                    sums[0] * ms, sums[1] * ms, sums[2] * ms, sums[3] * ms);
-                std::fflush(err);
-            }
+            sums[0] += levels.output.latencyMs;
+            sums[1] += levels.cable.latencyMs;
+            if (++samples % 200 != 0)
+                return;
+            std::fprintf(err,
+                         "zelvani-cli: stages (ms, mean): capture fragment %.1f, processing %.2f, speakers "
+                         "stream %.1f, cable stream %.1f; targets %.1f and %.1f; underflows %llu and %llu; "
+                         "dropped input %llu frames; effect latency %.1f ms\n",
+                         1000.0 * AudioCapturePulse::kFragmentFrames / AudioPlayback::kRate, levels.processMs,
+                         sums[0] / static_cast<double>(samples), sums[1] / static_cast<double>(samples),
+                         levels.output.targetMs, levels.cable.targetMs,
+                         static_cast<unsigned long long>(levels.output.underflows),
+                         static_cast<unsigned long long>(levels.cable.underflows),
+                         static_cast<unsigned long long>(engine->capture()->droppedFrames()),
+                         engine->effectLatencyMs());
+            std::fflush(err);
         });
         stages.start();
     }

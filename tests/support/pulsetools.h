@@ -10,7 +10,11 @@
 
 #include <pulse/simple.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <mutex>
@@ -220,3 +224,82 @@ inline double zeroCrossingFrequency(const std::vector<float>& samples, int chann
     }
     return frames > 1 ? crossings * double(rate) / frames : 0.0;
 }
+
+// A sink "Drifting" whose clock runs at `rate` frames per second of
+// real time: the server's pipe sink, read at that pace from its pipe (kept
+// small, so little waits in it). What it played is kept, interleaved stereo.
+class DriftingSink
+{
+public:
+    DriftingSink(const QString& fifo, double rate)
+    {
+        // The module makes the pipe itself.
+        ::unlink(QFile::encodeName(fifo).constData());
+        bool ok = false;
+        m_module = pactl({QStringLiteral("load-module"), QStringLiteral("module-pipe-sink"),
+                          QStringLiteral("file=") + fifo, QStringLiteral("sink_name=drifting"),
+                          QStringLiteral("format=float32le"), QStringLiteral("rate=48000"),
+                          QStringLiteral("channels=2"),
+                          QStringLiteral("sink_properties=device.description=Drifting")},
+                         &ok);
+        if (!ok)
+            return;
+        m_fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        if (m_fd < 0)
+            return;
+        ::fcntl(m_fd, F_SETPIPE_SZ, 4096);
+        m_thread = std::thread([this, rate] {
+            const auto start = std::chrono::steady_clock::now();
+            double read = 0.0;
+            std::vector<float> buffer(4096);
+            while (!m_stop) {
+                const double due =
+                    rate * std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                while (read + 1.0 <= due) {
+                    const auto frames = std::min<std::size_t>(static_cast<std::size_t>(due - read), 2048);
+                    const ssize_t got = ::read(m_fd, buffer.data(), frames * 2 * sizeof(float));
+                    if (got <= 0)
+                        break;
+                    const auto samples = static_cast<std::size_t>(got) / sizeof(float);
+                    read += static_cast<double>(samples) / 2.0;
+                    m_frames.store(static_cast<std::uint64_t>(read));
+                    std::lock_guard<std::mutex> guard(m_lock);
+                    m_played.insert(m_played.end(), buffer.begin(),
+                                    buffer.begin() + static_cast<long>(samples));
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
+    }
+    ~DriftingSink()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_module.isEmpty())
+            pactl({QStringLiteral("unload-module"), m_module});
+    }
+    DriftingSink(const DriftingSink&) = delete;
+    DriftingSink& operator=(const DriftingSink&) = delete;
+
+    bool ready() const { return m_fd >= 0; }
+    // Frames read from the sink so far.
+    std::uint64_t frames() const { return m_frames.load(); }
+    // What it played since the last take.
+    std::vector<float> take()
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return std::exchange(m_played, {});
+    }
+
+private:
+    QString m_module;
+    int m_fd = -1;
+    std::atomic<bool> m_stop{false};
+    std::atomic<std::uint64_t> m_frames{0};
+    std::mutex m_lock;
+    std::vector<float> m_played;
+    std::thread m_thread;
+};

@@ -110,7 +110,7 @@ struct ChannelImpl
     // API side: a written region at the take mark that found the channel full.
     unsigned untakenFrames = 0;
     // Mixer only.
-    bool waiting = true;    // stream buffer: filling up before (re)starting
+    bool waiting = true; // stream buffer: filling up before (re)starting
     double cursor = 0.0;
     float lastGain = 0.0f;
     bool primed = false;
@@ -204,8 +204,9 @@ struct SystemImpl
     std::vector<float> offlineBlock;
     unsigned offlineLeft = 0;
 
-    // Renders one block of blockFrames stereo frames (mixer thread).
-    void renderBlock(float* out);
+    // Renders one block of blockFrames stereo frames (mixer thread); `input`,
+    // when given, is the block the channels are mixed onto.
+    void renderBlock(float* out, const float* input = nullptr);
     // Mixes a stream buffer's channel: only frames taken in, never ahead.
     void mixStreamBuffer(ChannelImpl* channel, float* out, unsigned frames);
     // Publishes the API-side state to the mixer and waits until the mixer no

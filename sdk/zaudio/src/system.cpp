@@ -240,7 +240,7 @@ private:
 
 // ------------------------------------------------------------------- mixer
 
-void SystemImpl::renderBlock(float* out)
+void SystemImpl::renderBlock(float* out, const float* input)
 {
     FlushDenormals flushDenormals;
     SystemImpl* outer = t_rendering;
@@ -257,7 +257,10 @@ void SystemImpl::renderBlock(float* out)
     const unsigned frames = blockFrames;
     float* current = mix.data();
     float* spare = other.data();
-    std::fill(current, current + 2 * frames, 0.0f);
+    if (input)
+        std::copy(input, input + 2 * frames, current);
+    else
+        std::fill(current, current + 2 * frames, 0.0f);
 
     if (!master.paused.load(std::memory_order_relaxed)) {
         for (ChannelImpl* ch : graph->channels) {
@@ -993,6 +996,30 @@ Result System::render(float* out, unsigned frames) const
         s->offlineLeft -= take;
     }
     return Ok;
+}
+
+Result System::getBlockProcessor(BlockProcessor* processor) const
+{
+    Access a;
+    if (Result r = access(id(), Kind::System, &a); r != Ok)
+        return r;
+    if (!processor)
+        return ErrInvalidParam;
+    if (!a.system->initialized)
+        return ErrUninitialized;
+    if (a.system->activeOutput != OutputType::Offline)
+        return ErrBadCommand;
+    processor->m_system = a.system;
+    processor->m_frames = a.system->blockFrames;
+    return Ok;
+}
+
+void BlockProcessor::process(const float* in, float* out) const
+{
+    auto* system = static_cast<SystemImpl*>(m_system);
+    setMixerThread(true);
+    system->renderBlock(out, in);
+    setMixerThread(false);
 }
 
 Result System::release() const

@@ -376,11 +376,33 @@ public:
     Result getOutputUnderflows(std::uint64_t* count) const;
     // Offline output only: renders `frames` stereo frames into `out`.
     Result render(float* out, unsigned frames) const;
+    // Offline output only: a processor that runs given blocks through the
+    // master group from a real-time thread (see BlockProcessor).
+    Result getBlockProcessor(class BlockProcessor* processor) const;
     // Stops the output and frees every object of this system.
     Result release() const;
 };
 
 Result createSystem(System* system, unsigned headerVersion = kHeaderVersion);
+
+// Runs blocks of an offline system's block size through its master group:
+// `in` (interleaved stereo; null for silence) takes the place of the silence
+// the channels are mixed onto, then the unit chain and the master volume
+// make `out`. It takes no lock and does not allocate, so a real-time thread
+// calls it while other threads change units and parameters; one thread at a
+// time, and only while the system is not released.
+class BlockProcessor
+{
+public:
+    bool isNull() const { return m_system == nullptr; }
+    unsigned blockFrames() const { return m_frames; }
+    void process(const float* in, float* out) const;
+
+private:
+    friend class System;
+    void* m_system = nullptr;
+    unsigned m_frames = 0;
+};
 
 // --------------------------------------------------------------------- hooks
 
