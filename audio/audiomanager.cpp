@@ -173,6 +173,9 @@ void AudioManager::start()
 
 void AudioManager::release()
 {
+    // The voice thread stops before the gates it runs go.
+    if (d->capture)
+        d->capture->stopCapture();
     if (d->gates)
         d->gates->release();
     if (!d->previousDefaultInput.isEmpty())

@@ -226,8 +226,10 @@ inline double zeroCrossingFrequency(const std::vector<float>& samples, int chann
 }
 
 // A sink "Drifting" whose clock runs at `rate` frames per second of
-// real time: the server's pipe sink, read at that pace from its pipe (kept
-// small, so little waits in it). What it played is kept, interleaved stereo.
+// real time: the server's pipe sink, read at that pace from its pipe. A
+// reader held up does not catch up later (a device's clock does not), and
+// the pipe keeps its full size, so the sink never waits on a late reader.
+// What it played is kept, interleaved stereo.
 class DriftingSink
 {
 public:
@@ -247,7 +249,6 @@ public:
         m_fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
         if (m_fd < 0)
             return;
-        ::fcntl(m_fd, F_SETPIPE_SZ, 4096);
         m_thread = std::thread([this, rate] {
             const auto start = std::chrono::steady_clock::now();
             double read = 0.0;
@@ -267,6 +268,7 @@ public:
                     m_played.insert(m_played.end(), buffer.begin(),
                                     buffer.begin() + static_cast<long>(samples));
                 }
+                read = std::max(read, due - rate / 50.0); // at most 20 ms behind
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
         });
