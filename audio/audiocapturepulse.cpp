@@ -572,6 +572,9 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
         LogError(QStringLiteral("[capture] cannot capture %1: %2").arg(deviceName, error));
         return;
     }
+    // On PipeWire a 5 ms request drives the whole graph to a 5 ms quantum,
+    // more than a busy machine keeps up with; 10 ms is its usual size.
+    const bool smallFragments = d->handler && !session.onPipeWire();
     PulseLock lock(session);
     pa_channel_map map = device.channelMap;
     const int channels = std::max<int>(1, map.channels ? map.channels : device.sampleSpec.channels);
@@ -595,7 +598,7 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
         },
         d->capture);
     // Without a fragment size the server hands out chunks of seconds.
-    const int fragmentFrames = d->handler ? kFragmentFrames : kPacketFrames;
+    const int fragmentFrames = smallFragments ? kFragmentFrames : kPacketFrames;
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<std::uint32_t>(-1);
     attributes.fragsize = static_cast<std::uint32_t>(fragmentFrames * channels * sizeof(float));

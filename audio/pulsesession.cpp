@@ -278,11 +278,13 @@ struct DefaultsReply
     pa_threaded_mainloop* loop;
     QByteArray sink;
     QByteArray source;
+    QByteArray server;
 
     static void callback(pa_context*, const pa_server_info* info, void* self)
     {
         auto* reply = static_cast<DefaultsReply*>(self);
         if (info) {
+            reply->server = info->server_name ? info->server_name : "";
             reply->sink = info->default_sink_name ? info->default_sink_name : "";
             reply->source = info->default_source_name ? info->default_source_name : "";
         }
@@ -297,12 +299,22 @@ bool PulseSession::defaultNames(QByteArray* sink, QByteArray* source)
     if (!isReady())
         return false;
     PulseLock lock(*this);
-    DefaultsReply reply{m_loop, {}, {}};
+    DefaultsReply reply{m_loop, {}, {}, {}};
     if (!wait(pa_context_get_server_info(m_context, &DefaultsReply::callback, &reply)))
         return false;
     *sink = reply.sink;
     *source = reply.source;
     return true;
+}
+
+bool PulseSession::onPipeWire()
+{
+    if (!isReady())
+        return false;
+    PulseLock lock(*this);
+    DefaultsReply reply{m_loop, {}, {}, {}};
+    return wait(pa_context_get_server_info(m_context, &DefaultsReply::callback, &reply)) &&
+           reply.server.contains("PipeWire");
 }
 
 bool PulseSession::setDefault(bool source, const QByteArray& name)

@@ -67,6 +67,8 @@ public:
 
     bool listDevices(QList<Device>* sinks, QList<Device>* sources);
     bool defaultNames(QByteArray* sink, QByteArray* source);
+    // Whether the server is PipeWire's PulseAudio service.
+    bool onPipeWire();
     bool setDefault(bool source, const QByteArray& name);
     bool setVolume(const Device& device, const pa_cvolume& volume);
     bool loadModule(const char* name, const QByteArray& arguments, std::uint32_t* index);

@@ -108,6 +108,7 @@ bool VoiceOutput::open(PulseSession* session, const QByteArray& sinkName, QStrin
     }
     m_session = session;
     m_sink = sinkName;
+    m_baseTargetMs = session->onPipeWire() ? kPipeWireBaseTargetMs : kBaseTargetMs;
     PulseLock lock(*session);
     const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(kRate), 2};
     m_stream = pa_stream_new(session->context(), m_name.constData(), &format, nullptr);
@@ -119,13 +120,13 @@ bool VoiceOutput::open(PulseSession* session, const QByteArray& sinkName, QStrin
     m_refill = true;
     resetControl();
     m_resampler.reset();
-    m_targetMs.store(kBaseTargetMs);
+    m_targetMs.store(m_baseTargetMs);
     m_lastChangeUs = static_cast<std::int64_t>(pa_rtclock_now());
     pa_stream_set_state_callback(m_stream, &VoiceOutput::onState, this);
     pa_stream_set_underflow_callback(m_stream, &VoiceOutput::onUnderflow, this);
     pa_buffer_attr attributes;
     attributes.maxlength = bytesFor(250.0);
-    attributes.tlength = bytesFor(kBaseTargetMs);
+    attributes.tlength = bytesFor(m_baseTargetMs);
     attributes.prebuf = static_cast<std::uint32_t>(-1);
     attributes.minreq = static_cast<std::uint32_t>(m_maxBlockFrames) * kFrameBytes;
     attributes.fragsize = static_cast<std::uint32_t>(-1);
@@ -208,9 +209,9 @@ void VoiceOutput::write(const float* block, int frames)
     if (!m_stream || pa_stream_get_state(m_stream) != PA_STREAM_READY)
         return;
     double target = m_targetMs.load(std::memory_order_relaxed);
-    if (target > kBaseTargetMs &&
+    if (target > m_baseTargetMs &&
         static_cast<std::int64_t>(pa_rtclock_now()) - m_lastChangeUs > std::int64_t(kShrinkAfterMs) * 1000) {
-        setTarget(std::max(kBaseTargetMs, target - kStepMs));
+        setTarget(std::max(m_baseTargetMs, target - kStepMs));
         target = m_targetMs.load(std::memory_order_relaxed);
     }
     // What waits in the server now, just before this block joins it.

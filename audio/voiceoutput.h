@@ -91,6 +91,9 @@ public:
     Stats stats() const;
 
     static constexpr double kBaseTargetMs = 10.0;
+    // PipeWire's PulseAudio service takes a stream's sound in quanta of its
+    // graph (1024 frames, 21 ms, by default): less than that underruns.
+    static constexpr double kPipeWireBaseTargetMs = 25.0;
     static constexpr double kStepMs = 2.5;
     static constexpr double kMaxTargetMs = 60.0;
     static constexpr double kMaxCorrection = 0.005;
@@ -135,6 +138,7 @@ private:
     std::atomic<std::uint64_t> m_written{0};
     std::atomic<double> m_latencyMs{0.0};
     std::atomic<double> m_marginMs{0.0};
+    double m_baseTargetMs = kBaseTargetMs; // for this server
     std::atomic<double> m_targetMs{kBaseTargetMs};
     std::atomic<double> m_ratio{1.0};
     std::atomic<double> m_learntRatio{1.0};

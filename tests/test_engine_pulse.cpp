@@ -534,6 +534,8 @@ private slots:
     // instead of keeping the backlog, and the tone is clean again.
     void stallLeavesOneGapNotADelay()
     {
+        if (onPipeWire())
+            QSKIP("PipeWire's PulseAudio service buffers our streams in quanta of 21 ms");
         playTone(1000.0, kTone);
         QByteArray report;
         QVERIFY2(waitForTone(1000.0, &report), report.constData());
@@ -551,7 +553,7 @@ private slots:
                                 QByteArray::number(after.cable.targetMs) + " ms)";
         qInfo("%s", what.constData());
         for (const auto& [was, is] : {std::pair{before.output, after.output}, {before.cable, after.cable}})
-            QVERIFY2(is.marginMs < is.targetMs + 5.0 &&
+            QVERIFY2(is.marginMs < is.targetMs + 3 * VoiceOutput::kStepMs &&
                          is.targetMs <= was.targetMs + 2 * VoiceOutput::kStepMs,
                      what.constData());
         // Clean again: as in the first case, a busy machine may spoil a take
