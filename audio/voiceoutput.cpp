@@ -223,7 +223,9 @@ void VoiceOutput::write(const float* block, int frames)
     double margin = timing ? latency - static_cast<double>(timing->sink_usec) / 1000.0 : 0.0;
     if (m_refill) {
         m_refill = false;
-        const auto frames = static_cast<std::size_t>(std::max(0.0, target - margin) * kRate / 1000.0);
+        // Never more than the silence there is: the margin may be below 0.
+        const auto frames =
+            static_cast<std::size_t>(std::clamp(target - margin, 0.0, kMaxTargetMs) * kRate / 1000.0);
         if (frames > 0 && pa_stream_write(m_stream, m_silence.get(), frames * kFrameBytes, nullptr, 0,
                                           PA_SEEK_RELATIVE) == 0)
             m_written.fetch_add(frames, std::memory_order_relaxed);

@@ -263,7 +263,6 @@ public:
                         break;
                     const auto samples = static_cast<std::size_t>(got) / sizeof(float);
                     read += static_cast<double>(samples) / 2.0;
-                    m_frames.store(static_cast<std::uint64_t>(read));
                     std::lock_guard<std::mutex> guard(m_lock);
                     m_played.insert(m_played.end(), buffer.begin(),
                                     buffer.begin() + static_cast<long>(samples));
@@ -287,8 +286,6 @@ public:
     DriftingSink& operator=(const DriftingSink&) = delete;
 
     bool ready() const { return m_fd >= 0; }
-    // Frames read from the sink so far.
-    std::uint64_t frames() const { return m_frames.load(); }
     // What it played since the last take.
     std::vector<float> take()
     {
@@ -300,7 +297,6 @@ private:
     QString m_module;
     int m_fd = -1;
     std::atomic<bool> m_stop{false};
-    std::atomic<std::uint64_t> m_frames{0};
     std::mutex m_lock;
     std::vector<float> m_played;
     std::thread m_thread;
