@@ -81,6 +81,7 @@ struct AudioCapturePulse::Private
     PulseSession* voiceSession = nullptr;
     BlockHandler handler;
     int maxBacklogFrames = 0;
+    Router router;
     PulseSession& streamSession() { return voiceSession ? *voiceSession : session; }
 
     // Guarded by the session's loop lock: the loop thread updates them.
@@ -92,6 +93,7 @@ struct AudioCapturePulse::Private
 
     // GUI thread only.
     CaptureStream* capture = nullptr;
+    bool routed = false; // the router captures
     bool stopRequested = false;
     int channels = 1;
     quint64 generation = 0;          // packets of an older generation are dropped
@@ -169,6 +171,7 @@ void AudioCapturePulse::Private::onServerLost()
     LogError(QStringLiteral("[capture] lost the sound server: %1").arg(reason));
     if (capture)
         captureEnded(capture->generation, reason);
+    closeStream();
     QList<QPair<int, QString>> gone;
     {
         PulseLock lock(session);
@@ -328,7 +331,7 @@ void AudioCapturePulse::Private::reportState(int flow, const QString& name, int 
 {
     notifier->onDeviceStateChanged(flow, name, state);
     // Capture follows its device: when the wanted one comes back, it resumes.
-    if (state == 1 && name == wantedName && !capture && !stopRequested)
+    if (state == 1 && name == wantedName && !capture && !routed && !stopRequested)
         q->startCapture(name);
 }
 
@@ -439,6 +442,10 @@ void AudioCapturePulse::Private::captureEnded(quint64 streamGeneration, const QS
 
 void AudioCapturePulse::Private::closeStream()
 {
+    if (routed) {
+        routed = false;
+        router({});
+    }
     if (!capture)
         return;
     {
@@ -542,6 +549,11 @@ void AudioCapturePulse::setBlockHandler(PulseSession* session, BlockHandler hand
     d->maxBacklogFrames = std::max(maxBacklogFrames, 0);
 }
 
+void AudioCapturePulse::setRouter(Router router)
+{
+    d->router = std::move(router);
+}
+
 std::uint64_t AudioCapturePulse::droppedFrames() const
 {
     return d->droppedFrames.load(std::memory_order_relaxed);
@@ -565,6 +577,14 @@ void AudioCapturePulse::startCapture(const QString& deviceName)
         }
         device = endpoint->device;
         device.name = endpoint->recordSource();
+    }
+    if (d->router) {
+        d->routed = true;
+        d->channels = std::max<int>(1, device.channelMap.channels ? device.channelMap.channels
+                                                                  : device.sampleSpec.channels);
+        d->router(device.name);
+        LogInfo(QStringLiteral("[capture] capturing %1 in PipeWire's graph").arg(deviceName));
+        return;
     }
     PulseSession& session = d->streamSession();
     QString error;
@@ -643,7 +663,7 @@ void AudioCapturePulse::stopCapture()
 
 bool AudioCapturePulse::isCapturing() const
 {
-    return d->capture != nullptr;
+    return d->capture != nullptr || d->routed;
 }
 
 std::uint64_t AudioCapturePulse::overflows() const

@@ -39,6 +39,11 @@ public:
     void setBlockHandler(PulseSession* session, BlockHandler handler, int maxBacklogFrames);
     // Frames dropped from a backlog so far.
     std::uint64_t droppedFrames() const;
+    // Instead of opening a stream, hands the server's name of the source to
+    // capture to `router` (an empty name when capture stops): the voice's
+    // PipeWire node links the microphone itself. Set before the first startCapture.
+    using Router = std::function<void(const QByteArray& sourceName)>;
+    void setRouter(Router router);
 
     // Captures the input or output (its monitor) whose name is `deviceName`.
     void startCapture(const QString& deviceName);

@@ -135,14 +135,19 @@ void AudioManager::start()
     d->outputName = output.device.name;
 
     // The microphone's fragments go straight to the voice player on its own thread.
+    // (In PipeWire's graph the player's node links the microphone itself.)
     d->capture = new AudioCapturePulse(this);
     AudioPlayback* player = d->voicePlayer;
-    d->capture->setBlockHandler(
-        player->session(),
-        [player](const float* samples, int count, int channels) {
-            player->handleCapture(samples, count, channels);
-        },
-        AudioPlayback::kMaxBacklogFrames);
+    if (player->isNative()) {
+        d->capture->setRouter([player](const QByteArray& source) { player->setInputSource(source); });
+    } else {
+        d->capture->setBlockHandler(
+            player->session(),
+            [player](const float* samples, int count, int channels) {
+                player->handleCapture(samples, count, channels);
+            },
+            AudioPlayback::kMaxBacklogFrames);
+    }
     d->capture->startCapture(input.device.name);
     d->inputName = input.device.name;
     connect(d->capture->notifier(), &DeviceNotifier::deviceDisconnect, this, &AudioManager::deviceDisconnect);

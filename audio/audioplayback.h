@@ -7,6 +7,10 @@
 // is written to two playback streams, the user's output device and the
 // virtual cable, each held at a small latency by its VoiceOutput. Nothing
 // on that path waits for the GUI thread.
+//
+// Where PipeWire is the server, the same chain runs instead in a node of
+// PipeWire's graph (PipeWireVoice), linked from the microphone to both
+// outputs; the graph's cycle then sets the latency.
 
 #include "voicechain.h"
 #include "voiceoutput.h"
@@ -44,6 +48,11 @@ public:
     bool init(const QString& outputName, const QString& cableName);
     // The connection whose loop thread is the voice thread; the capture runs on it.
     PulseSession* session() const;
+    // Whether the voice runs in PipeWire's graph; the microphone is then
+    // linked by setInputSource, not captured through handleCapture.
+    bool isNative() const;
+    // The microphone of the PipeWire node, by the server's source name.
+    void setInputSource(const QByteArray& sourceName);
 
     // The voice thread: one capture fragment, `count` samples of `channels`
     // interleaved channels at 48000 Hz; null for a hole.
@@ -52,6 +61,12 @@ public:
     // into `out` block by block (tests, the command line). Answers the
     // frames written, a whole number of blocks.
     int processOffline(const float* in, int frames, float* out);
+
+    // One cycle of PipeWire's graph, on its real-time thread (tests call it
+    // directly): `frames` frames of the microphone in (`left` null while none
+    // is linked), the voice for both outputs out, lagging its input by less
+    // than a block when the cycle is no multiple of one.
+    void processCycle(const float* left, const float* right, float* outLeft, float* outRight, int frames);
 
     // Hear-myself: both outputs fall silent (over one block) while paused.
     void pauseVoice(bool pause);
@@ -73,6 +88,12 @@ public:
         VoiceOutput::Stats cable;
         std::uint64_t blocks = 0;
         double processMs = 0.0; // mean time one block takes to process
+        // In PipeWire's graph: the last cycle's frames, the graph's rate and
+        // how far the node's output lags its input (a block gathered across cycles).
+        bool native = false;
+        int quantumFrames = 0;
+        int graphRate = 0;
+        double delayMs = 0.0;
     };
     Levels levels() const;
 

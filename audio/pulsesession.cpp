@@ -317,6 +317,15 @@ bool PulseSession::onPipeWire()
            reply.server.contains("PipeWire");
 }
 
+QByteArray PulseSession::serverAddress() const
+{
+    if (!isReady())
+        return {};
+    PulseLock lock(*this);
+    const char* server = pa_context_get_server(m_context);
+    return server ? QByteArray(server) : QByteArray();
+}
+
 bool PulseSession::setDefault(bool source, const QByteArray& name)
 {
     if (!isReady())

@@ -69,6 +69,9 @@ public:
     bool defaultNames(QByteArray* sink, QByteArray* source);
     // Whether the server is PipeWire's PulseAudio service.
     bool onPipeWire();
+    // The address the connection reached ("/run/user/1000/pulse/native" for
+    // a local socket); empty when not connected.
+    QByteArray serverAddress() const;
     bool setDefault(bool source, const QByteArray& name);
     bool setVolume(const Device& device, const pa_cvolume& volume);
     bool loadModule(const char* name, const QByteArray& arguments, std::uint32_t* index);

@@ -55,12 +55,14 @@ constexpr double kEnvelopeRate = double(kRate) / kDecimation;
 constexpr double kPi = 3.14159265358979323846;
 
 // The click train: a Hann-windowed 1.5-4.5 kHz chirp of 4 ms every 500 ms,
-// after 300 ms of silence. Arrivals are searched from -5 ms to 450 ms after
-// each click, short of the next one.
+// after 300 ms of silence. Arrivals are searched from -20 ms to 450 ms after
+// each click, short of the next one: on PipeWire the reference (the feed's
+// monitor) is recorded a cycle or two late, so a path through the graph
+// alone can arrive "before" it.
 constexpr double kSpacing = 0.5;
 constexpr double kLead = 0.3;
 constexpr double kClickSeconds = 0.004;
-constexpr double kSearchFrom = -0.005;
+constexpr double kSearchFrom = -0.02;
 constexpr double kSearchTo = 0.45;
 constexpr double kTemplateHalf = 0.015; // envelope around each click that is matched
 constexpr double kMinCorrelation = 0.5;
@@ -933,8 +935,26 @@ struct Stages
     // The last "stages (ms, mean): capture fragment F, processing P, speakers
     // stream S, cable stream C; targets T and U; underflows A and B; dropped
     // input D frames" line.
+    // In PipeWire's graph instead: the last "stages in PipeWire's graph (ms,
+    // mean): quantum Q, processing P, delay in the node D" line.
+    bool native = false;
+    double quantum = std::numeric_limits<double>::quiet_NaN();
+    double nodeDelay = std::numeric_limits<double>::quiet_NaN();
+
     void parse(const std::string& output)
     {
+        const std::string nativeMarker = "stages in PipeWire's graph (ms, mean): ";
+        const std::size_t nativeAt = output.rfind(nativeMarker);
+        double q, work, n;
+        if (nativeAt != std::string::npos &&
+            std::sscanf(output.c_str() + nativeAt + nativeMarker.size(),
+                        "quantum %lf, processing %lf, delay in the node %lf", &q, &work, &n) == 3) {
+            native = true;
+            quantum = q;
+            processing = work;
+            nodeDelay = n;
+            return;
+        }
         const std::string marker = "stages (ms, mean): ";
         const std::size_t at = output.rfind(marker);
         if (at == std::string::npos)
@@ -958,8 +978,34 @@ struct Stages
         }
     }
 
+    void printNative() const
+    {
+        std::printf(
+            "\n### Where our latency goes (means, ms)\n\nThe voice runs as a node of PipeWire's graph, "
+            "linked from the microphone to both outputs; the graph runs in cycles of %.2f ms "
+            "(processing takes %.2f ms of each).\n\n| stage | speakers | cable |\n|---|---:|---:|\n",
+            quantum, processing);
+        auto cell = [](double v) {
+            char text[32] = "";
+            if (std::isfinite(v))
+                std::snprintf(text, sizeof text, "%.1f", v);
+            return std::string(text);
+        };
+        auto row = [&](const char* what, double speakers, double cable) {
+            std::printf("| %s | %s | %s |\n", what, cell(speakers).c_str(), cell(cable).c_str());
+        };
+        row("delay in our node (blocks of 5 ms gathered across cycles)", nodeDelay, nodeDelay);
+        row("measured (median)", speakersMeasured, cableMeasured);
+        row("the graph's own part: the microphone's and the recordings' remaps and monitors",
+            speakersMeasured - nodeDelay, cableMeasured - nodeDelay);
+    }
+
     void print() const
     {
+        if (native) {
+            printNative();
+            return;
+        }
         // A sound waits on average half a capture fragment to be handed
         // over, and half a block for its place in the block written; the
         // cable's recording side hands a recording program one fragment.

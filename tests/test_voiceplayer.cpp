@@ -1,7 +1,8 @@
 // The voice player without a sound server: the chain a block runs through
 // (its switches fade instead of clicking, effects change hands without the
 // audio thread freeing or allocating anything, the limiter holds overs) and
-// the resampler that keeps each output at its latency.
+// the resampler that keeps each output at its latency, and the cycles of
+// PipeWire's graph.
 
 #include "allocationcounter.h"
 #include "audioplayback.h"
@@ -181,6 +182,64 @@ private slots:
         }
         player.pauseVoice(true);
         QVERIFY(player.isVoicePaused());
+    }
+
+    // PipeWire's graph hands the voice cycles of its own quantum, never a
+    // multiple of the chain's 5 ms blocks: the output is the input one fixed
+    // delay later (less than a block), tone clean at every quantum the
+    // graph may switch to, nothing allocated; without a microphone, silence.
+    void graphCyclesOfAnySizeKeepOneDelay()
+    {
+        AudioPlayback player;
+        const std::vector<int> quanta = {256, 128, 1024, 256, 480};
+        constexpr int kCyclesFrames = 48000; // a second per quantum
+        std::vector<float> left(static_cast<std::size_t>(kCyclesFrames * quanta.size()) + 1024);
+        for (std::size_t i = 0; i < left.size(); ++i)
+            left[i] =
+                static_cast<float>(0.5 * std::sin(2.0 * M_PI * 1000.0 * static_cast<double>(i) / 48000.0));
+        std::vector<float> outLeft(left.size());
+        std::vector<float> outRight(left.size());
+        std::size_t at = 0;
+        int chainDelay = -1;
+        for (const int quantum : quanta) {
+            const std::size_t start = at;
+            int delay = -1;
+            for (; at + static_cast<std::size_t>(quantum) <= start + kCyclesFrames; at += quantum) {
+                t_audioThread = true;
+                player.processCycle(&left[at], &left[at], &outLeft[at], &outRight[at], quantum);
+                t_audioThread = false;
+                const int now = static_cast<int>(std::lround(player.levels().delayMs * 48.0));
+                QVERIFY2(now >= 0 && now < kBlock, qPrintable(QString::number(now)));
+                // After the first 100 ms at this quantum the delay stays put.
+                if (at - start < 4800)
+                    delay = now;
+                QCOMPARE(now, delay);
+            }
+            // The steady part is the input `delay` frames late, plus what the
+            // chain itself delays by (the same at every quantum), on both outputs.
+            auto mismatch = [&](std::size_t lag) {
+                float worst = 0.0f;
+                for (std::size_t i = start + 4800; i < at; ++i)
+                    worst = std::max(
+                        {worst, std::fabs(outLeft[i] - left[i - lag]), std::fabs(outRight[i] - outLeft[i])});
+                return worst;
+            };
+            std::size_t lag = static_cast<std::size_t>(delay);
+            while (mismatch(lag) > 1e-3f && lag < static_cast<std::size_t>(delay) + 2400)
+                ++lag;
+            if (chainDelay < 0)
+                chainDelay = static_cast<int>(lag) - delay;
+            QVERIFY2(mismatch(static_cast<std::size_t>(delay + chainDelay)) < 1e-3f,
+                     qPrintable(QStringLiteral("quantum %1, delay %2").arg(quantum).arg(delay)));
+            std::vector<float> stereo;
+            for (std::size_t i = start + 4800; i < at; ++i)
+                stereo.insert(stereo.end(), {outLeft[i], outRight[i]});
+            const double clean = audiosignal::worstToneToRest(stereo, 1000.0);
+            QVERIFY2(clean >= 80.0, qPrintable(QStringLiteral("quantum %1: %2 dB").arg(quantum).arg(clean)));
+        }
+        std::fill(outLeft.begin(), outLeft.end(), 1.0f);
+        player.processCycle(nullptr, nullptr, outLeft.data(), outRight.data(), 256);
+        QCOMPARE(*std::max_element(outLeft.begin(), outLeft.begin() + 256), 0.0f);
     }
 
     // At a ratio of 1 the resampler passes its input through exactly, two

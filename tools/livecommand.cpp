@@ -147,6 +147,16 @@ int runLive(const QStringList& arguments, std::FILE* out, std::FILE* err)
             sums[1] += levels.cable.latencyMs;
             if (++samples % 200 != 0)
                 return;
+            if (levels.native) {
+                std::fprintf(
+                    err,
+                    "zelvani-cli: stages in PipeWire's graph (ms, mean): quantum %.2f, processing %.2f, "
+                    "delay in the node %.2f; effect latency %.1f ms\n",
+                    levels.graphRate > 0 ? 1000.0 * levels.quantumFrames / levels.graphRate : 0.0,
+                    levels.processMs, levels.delayMs, engine->effectLatencyMs());
+                std::fflush(err);
+                return;
+            }
             std::fprintf(err,
                          "zelvani-cli: stages (ms, mean): capture fragment %.1f, processing %.2f, speakers "
                          "stream %.1f, cable stream %.1f; targets %.1f and %.1f; underflows %llu and %llu; "
