@@ -52,6 +52,7 @@ struct AudioPlayback::Private
     VoiceOutput cable{"Zelvani voice on the cable", kBlockFrames};
     // Set when the voice runs in PipeWire's graph instead of the two streams.
     std::unique_ptr<PipeWireVoice> native;
+    bool rateChecked = false;
 
     bool hearPaused = false;
     bool suspended = false;
@@ -179,6 +180,16 @@ AudioPlayback::AudioPlayback(QObject* parent) : QObject(parent), d(std::make_uni
     d->watch->setInterval(kWatchIntervalMs);
     connect(d->watch, &QTimer::timeout, this, [this] {
         d->chain.collect();
+        if (d->native && !d->rateChecked) {
+            const int rate = d->native->stats().rate;
+            d->rateChecked = rate > 0;
+            if (rate > 0 && rate != kRate)
+                LogError(
+                    QStringLiteral("[voice] PipeWire's graph runs at %1 Hz; the voice's effects are made for "
+                                   "%2 Hz and sound off")
+                        .arg(rate)
+                        .arg(kRate));
+        }
         const std::uint64_t blocks = d->blocks.load(std::memory_order_relaxed);
         if (blocks != d->watchedBlocks) {
             d->watchedBlocks = blocks;
