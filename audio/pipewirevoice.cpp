@@ -1,5 +1,6 @@
 #include "pipewirevoice.h"
 
+#include "realtime.h"
 #include "spdlog_qt"
 
 #include <pipewire/pipewire.h>
@@ -156,6 +157,7 @@ struct PipeWireVoice::Private
     pw_filter_state state = PW_FILTER_STATE_UNCONNECTED;
 
     // The graph's thread.
+    bool threadRaised = false;
     std::unique_ptr<float[]> scratch{std::make_unique<float[]>(2 * kMaxFrames)};
     std::atomic<int> quantum{0};
     std::atomic<int> rate{0};
@@ -180,6 +182,13 @@ struct PipeWireVoice::Private
 void PipeWireVoice::Private::onProcess(void* self, spa_io_position* position)
 {
     auto* d = static_cast<Private*>(self);
+    if (!d->threadRaised) {
+        // The client library runs its data thread at normal priority unless
+        // the desktop's RealtimeKit answers it: the voice raises it as it
+        // raises its own thread on PulseAudio.
+        d->threadRaised = true;
+        Realtime::raiseCurrentThread("zelvani-voice");
+    }
     const int frames = std::min<int>(static_cast<int>(position->clock.duration), kMaxFrames);
     d->quantum.store(frames, std::memory_order_relaxed);
     d->rate.store(static_cast<int>(position->clock.rate.denom), std::memory_order_relaxed);
