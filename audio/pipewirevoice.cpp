@@ -162,7 +162,6 @@ struct PipeWireVoice::Private
     std::atomic<int> quantum{0};
     std::atomic<int> rate{0};
     std::atomic<std::uint64_t> cycles{0};
-    std::atomic<int> linkCount{0};
     // An input port unlinked still hands the node silence: the microphone counts by its links.
     std::atomic<bool> inputLinked{false};
 
@@ -320,7 +319,6 @@ void PipeWireVoice::Private::relink()
         if (proxy)
             links.emplace(link, proxy);
     }
-    linkCount.store(static_cast<int>(links.size()), std::memory_order_relaxed);
     inputLinked.store(std::any_of(links.begin(), links.end(),
                                   [node](const auto& link) { return link.first.inputNode == node; }),
                       std::memory_order_relaxed);
@@ -500,7 +498,6 @@ void PipeWireVoice::Private::disconnect()
     portTable.clear();
     clientPids.clear();
     state = PW_FILTER_STATE_UNCONNECTED;
-    linkCount.store(0, std::memory_order_relaxed);
     inputLinked.store(false, std::memory_order_relaxed);
 }
 
@@ -611,6 +608,5 @@ PipeWireVoice::Stats PipeWireVoice::stats() const
     stats.quantumFrames = d->quantum.load(std::memory_order_relaxed);
     stats.rate = d->rate.load(std::memory_order_relaxed);
     stats.cycles = d->cycles.load(std::memory_order_relaxed);
-    stats.links = d->linkCount.load(std::memory_order_relaxed);
     return stats;
 }

@@ -49,7 +49,6 @@ public:
         int quantumFrames = 0; // frames of the last cycle
         int rate = 0;          // the graph's rate
         std::uint64_t cycles = 0;
-        int links = 0;
     };
     Stats stats() const;
 
