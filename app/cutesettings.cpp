@@ -1,5 +1,7 @@
 #include "cutesettings.h"
 
+#include "resourceseed.h"
+
 #include "spdlog_qt"
 
 #include <QCoreApplication>
@@ -334,6 +336,30 @@ QString CuteSettings::logPath()
 
 QString CuteSettings::resourcesPath()
 {
+    // An installed program works on a per-user copy of its read-only bundle,
+    // brought up to date once per process (even when run by root, who could
+    // write under the prefix).
+    const QString installed = ResourceSeed::installedResources(QCoreApplication::applicationDirPath());
+    if (!installed.isEmpty()) {
+        static const QString copy = [&installed] {
+            const QString folder = ensureFolder(dataPath() + QStringLiteral("/resources"));
+            const ResourceSeed::Result result = ResourceSeed::seed(installed, folder);
+            if (result.copied || result.refreshed || result.kept)
+                LogInfo(
+                    QStringLiteral("[Resources] per-user copy seeded from %1: %2 copied, %3 refreshed, %4 "
+                                   "kept as the user's")
+                        .arg(installed)
+                        .arg(result.copied)
+                        .arg(result.refreshed)
+                        .arg(result.kept));
+            if (result.failed)
+                LogError(QStringLiteral("[Resources] %1 files of %2 not seeded into %3; first: %4")
+                             .arg(result.failed)
+                             .arg(installed, folder, result.error));
+            return folder;
+        }();
+        return copy;
+    }
     // Beside the executable when that place is ours to write (a build tree or a
     // portable copy); otherwise a per-user folder in the data folder.
     const QString besideExecutable = QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
