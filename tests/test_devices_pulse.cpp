@@ -192,9 +192,12 @@ private slots:
             return process.exitCode();
         };
         QByteArray out;
-        QCOMPARE(cli({QStringLiteral("cable"), QStringLiteral("status")}, &out), 0);
+        // Scripts read the status by its exit code: 1 until both sides exist.
+        QCOMPARE(cli({QStringLiteral("cable"), QStringLiteral("status")}, &out), 1);
         QVERIFY(out.contains("The virtual cable is incomplete."));
         QCOMPARE(cli({QStringLiteral("cable"), QStringLiteral("install")}, &out), 0);
+        QCOMPARE(cli({QStringLiteral("cable"), QStringLiteral("status")}, &out), 0);
+        QVERIFY(out.contains("The virtual cable is complete."));
         QCOMPARE(cli({QStringLiteral("devices"), QStringLiteral("--json")}, &out), 0);
         const QJsonObject chosen =
             QJsonDocument::fromJson(out).object().value(QStringLiteral("chosen")).toObject();

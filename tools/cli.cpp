@@ -39,7 +39,7 @@ constexpr Command kCommands[] = {
      "the virtual cable: whether both sides exist; load them; unload them\n"
      "The cable is an output \"CABLE Input (VB-Audio Virtual Cable)\" and an input \"CABLE Output\n"
      "(VB-Audio Virtual Cable)\" fed by it, which other programs use as their microphone.\n"
-     "status   shows whether each side exists\n"
+     "status   shows whether each side exists; exit code 0 only when both do, 1 otherwise\n"
      "install  loads the missing sides for this session, as the program does at start, and puts the default\n"
      "         recording and playback devices back as they were\n"
      "remove   unloads both sides",

@@ -174,6 +174,9 @@ int runCable(const QStringList& arguments, std::FILE* out, std::FILE* err)
         std::fputs(before.complete() ? "The virtual cable is complete.\n"
                                      : "The virtual cable is incomplete.\n",
                    out);
+        // Scripts test the cable by the exit code.
+        if (!before.complete())
+            return Failure;
     } else if (action == QLatin1String("install")) {
         if (before.complete()) {
             std::fputs("The virtual cable is already complete; nothing to do.\n", out);
