@@ -2,16 +2,43 @@
 #include "gatracker.h"
 #include "launcher.h"
 #include "mainwindow.h"
+#include "startoptions.h"
 #include "xapplication.h"
 
 #include "spdlog_qt"
 
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+// What a second start with --soundboard tells the running copy.
+const QByteArray kSoundboardMessage = QByteArrayLiteral("soundboard");
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     // The identity comes first: the single-instance key and the settings derive from it.
     AppManager::applyProcessIdentity();
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const StartOptions options = parseStartOptions(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr,
+                     "zelvani-voice-changer: unknown option '%s'. Try 'zelvani-voice-changer --help'.\n",
+                     qPrintable(options.error));
+        return 2;
+    }
+    if (options.help || options.version) {
+        if (options.help)
+            printStartUsage(stdout);
+        else
+            std::printf("zelvani-voice-changer %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
     // The screens paint with the raster engine and never use OpenGL; without
     // this, X11 windows pick a GL visual and load the whole GL driver (about
     // 50 MiB of memory and a slower start).
@@ -19,8 +46,14 @@ int main(int argc, char** argv)
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     XApplication app(argc, argv, true, XApplication::NotifyPrimary, 1000);
-    if (app.isSecondary())
-        return 0; // the running copy was told and raises its window
+    // The desktop entry's name, for desktops that match windows by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvani.VoiceChanger"));
+    if (app.isSecondary()) {
+        // The running copy was told and raises its window.
+        if (options.soundboard)
+            app.sendMessage(kSoundboardMessage);
+        return 0;
+    }
 
     AppManager* manager = AppManager::instance();
     manager->initialize();
@@ -39,6 +72,8 @@ int main(int argc, char** argv)
     manager->finishStart();
 
     auto* window = new MainWindow;
+    window->setStartMinimized(options.minimized);
+    window->setStartOnSoundboard(options.soundboard);
     app.setCurrentWindow(window);
     QObject::connect(
         &app, &XApplication::instanceStarted, window,
@@ -47,6 +82,11 @@ int main(int argc, char** argv)
             AppManager::raiseWindow(window);
         },
         Qt::DirectConnection);
+    QObject::connect(&app, &XApplication::receivedMessage, window,
+                     [window](quint32, const QByteArray& message) {
+                         if (message == kSoundboardMessage)
+                             window->showSoundboard();
+                     });
     // Progress 100 closes the splash a second later; the window then shows
     // itself and starts the engine and the hotkeys.
     QTimer::singleShot(0, window, [window] { window->reportReady(); });

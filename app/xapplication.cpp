@@ -526,6 +526,20 @@ void XApplication::releaseInstance()
     d->memory = nullptr;
 }
 
+bool XApplication::sendMessage(const QByteArray& message, int timeoutMs)
+{
+    if (!isSecondary() || d->released)
+        return false;
+    // A secondary that did not announce itself connects now.
+    if ((!d->socket || d->socket->state() != QLocalSocket::ConnectedState) &&
+        !d->announce(SecondaryInstance, timeoutMs))
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    return d->writeAcknowledged(frameHeader(quint64(message.size())), timer, timeoutMs) &&
+           d->writeAcknowledged(message, timer, timeoutMs);
+}
+
 bool XApplication::isSecondary() const
 {
     return d->server == nullptr;

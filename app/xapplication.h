@@ -42,6 +42,10 @@ public:
     // calls it because it ends the process without running destructors.
     void releaseInstance();
 
+    // A secondary's message to the primary, which emits receivedMessage.
+    // False when the primary did not take it within `timeoutMs`.
+    bool sendMessage(const QByteArray& message, int timeoutMs = 1000);
+
     // Scale factor for a ratio of logical DPI to 96.
     static double scaleForRatio(double ratio);
     // Name of the shared block and the local server for these inputs.

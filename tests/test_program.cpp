@@ -59,6 +59,24 @@ private slots:
         QVERIFY(
             run({QStringLiteral("frobnicate")}, 2).contains(QStringLiteral("unknown command 'frobnicate'")));
         QVERIFY(run({}, 2).contains(QStringLiteral("Usage:")));
+
+        // The program's own options answer without a display; Qt's pass through.
+        const auto program = [](const QStringList& arguments, int expectedCode) {
+            QProcess process;
+            process.setProcessEnvironment(QProcessEnvironment());
+            process.start(kProgram, arguments);
+            if (!process.waitForFinished(10000) || process.exitCode() != expectedCode)
+                return QStringLiteral("<exit %1>").arg(process.exitCode());
+            return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        };
+        QCOMPARE(program({QStringLiteral("--version")}, 0), QStringLiteral("zelvani-voice-changer 3.1.0\n"));
+        const QString help =
+            program({QStringLiteral("--platform"), QStringLiteral("offscreen"), QStringLiteral("--help")}, 0);
+        QVERIFY2(help.contains(QStringLiteral("--minimized")) &&
+                     help.contains(QStringLiteral("--soundboard")),
+                 qPrintable(help));
+        QVERIFY(program({QStringLiteral("--minimised")}, 2)
+                    .contains(QStringLiteral("unknown option '--minimised'")));
     }
 
     void startsLogsAndQuitsOnSignals_data()

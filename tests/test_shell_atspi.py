@@ -62,6 +62,11 @@ def tray_icon(display, pid):
     return None
 
 
+def showing(node):
+    import pyatspi
+    return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
+
+
 def check_splash():
     steps = log_times(r"\[Launcher\] progress (\d+)")
     values = [int(match.group(1)) for _, match in steps]
@@ -118,13 +123,21 @@ def main(program):
         press(hear)
         loud = wait_for("the voice back on the cable", lambda: cable_rms() > 0.1 and cable_rms(), 10)
 
-        # A second start hands over to the first and ends with 0, also while minimised.
+        # The window's class is the one the desktop entry names.
+        classed = subprocess.run(["xdotool", "search", "--class", "^Zelvani Voice Changer$"],
+                                 env=dict(os.environ, DISPLAY=display), capture_output=True, text=True).stdout
+        assert classed.split(), "no window of the class the desktop entry names"
+
+        # A second start hands over to the first and ends with 0, also while
+        # minimised; the menu's "Open soundboard" brings the window up there.
         press(find(app, "Minimize"))
-        second = subprocess.run([program], env=env, timeout=20)
+        assert not showing(find(app, "Stop all sounds", ("push button",)))
+        second = subprocess.run([program, "--soundboard"], env=env, timeout=20)
         assert second.returncode == 0, "the second start ended with %d" % second.returncode
         wait_for("the hand-over", lambda: "[App] another start asked for the window" in log_text())
         assert first.poll() is None
         wait_for("the window raised", lambda: visible_windows(display, first.pid))
+        wait_for("the soundboard", lambda: showing(find(app, "Stop all sounds", ("push button",))))
 
         # Minimised to the tray: the window goes, the engine plays on, the
         # tray icon brings the window back.
@@ -150,8 +163,25 @@ def main(program):
         with open(settings, encoding="utf-8") as file:
             assert re.search(r"AppFirstCycle=false", file.read()), "AppFirstCycle was not cleared"
         assert os.path.exists(os.path.join(DATA, "config", "HotKey.dat")), "the hotkeys were not written"
+
+        # Started by the session's autostart: straight to the tray, the voice
+        # on the cable, the window one click on the tray icon away.
+        first = subprocess.Popen([program, "--minimized"], env=env)
+        wait_for("the start in the tray", lambda: log_text().count("[Tray] started in the tray") == 1, 30)
+        icon = wait_for("the tray icon", lambda: tray_icon(display, first.pid))
+        wait_for("the voice on the cable", lambda: cable_rms() > 0.1, 10)
+        shown = visible_windows(display, first.pid)
+        assert not shown, "a window showed: %s" % [
+            (w, subprocess.run(["xdotool", "getwindowname", w[0]], env=dict(os.environ, DISPLAY=display),
+                               capture_output=True, text=True).stdout.strip()) for w in shown]
+        subprocess.run(["xdotool", "mousemove", str(icon[0]), str(icon[1]), "click", "1"],
+                       env=dict(os.environ, DISPLAY=display), check=True)
+        wait_for("the window from the tray", lambda: visible_windows(display, first.pid))
+        first.terminate()
+        assert first.wait(15) == 0, "the program ended with %s" % first.returncode
         print("test_shell_atspi: splash %s, stayed %.2f s after 100; window after %.1f s; cable RMS %.3f; "
-              "second start, tray and quit as expected" % (values, stay, shown_after, loud))
+              "second start on the soundboard, tray, quit and a start in the tray as expected"
+              % (values, stay, shown_after, loud))
         return 0
     finally:
         if tone is not None:

@@ -14,6 +14,7 @@
 #include "mainbars.h"
 #include "moduledialogmanager.h"
 #include "modulelayout.h"
+#include "modulemanager.h"
 #include "webpages.h"
 #include "ximagebox.h"
 #include "xline.h"
@@ -52,6 +53,9 @@ struct MainWindow::Private
     QAction* trayOpen = nullptr;
     QAction* trayExit = nullptr;
     bool koreanShowFix = false;
+    bool startMinimized = false;
+    bool startOnSoundboard = false;
+    bool resourceMessagePending = false;
 };
 
 MainWindow::MainWindow(QWidget* parent) : XFramelessWindow(parent), d(std::make_unique<Private>())
@@ -197,6 +201,16 @@ void MainWindow::reportReady()
     emit LaunchManager::instance()->stepValueChange(100);
 }
 
+void MainWindow::setStartMinimized(bool minimized)
+{
+    d->startMinimized = minimized;
+}
+
+void MainWindow::setStartOnSoundboard(bool soundboard)
+{
+    d->startOnSoundboard = soundboard;
+}
+
 void MainWindow::onLaunchFinished()
 {
     // The first show is centred on the primary screen.
@@ -206,7 +220,12 @@ void MainWindow::onLaunchFinished()
         move(available.left() + (available.width() - width()) / 2,
              available.top() + (available.height() - height()) / 2);
     }
-    show();
+    if (d->startOnSoundboard)
+        ModuleManager::instance()->setCurrent(ModuleManager::MT_Sound);
+    if (d->startMinimized && QSystemTrayIcon::isSystemTrayAvailable())
+        LogInfo("[Tray] started in the tray");
+    else
+        show();
     CuteSettings* settings = CuteSettings::instance();
     if (settings->value(QStringLiteral("firstLaunch"), true, Native).toBool()) {
         QTimer::singleShot(kWelcomeDelayMs, this, [] { WebPages::open(WebPages::Page::Welcome); });
@@ -214,10 +233,11 @@ void MainWindow::onLaunchFinished()
     }
     // The start-up check of the resources failed behind the splash: say so
     // over the shown window; the program goes on with what is on disk.
+    // Started in the tray, the window says so when it first shows.
     if (LaunchManager::instance()->hasResourceFailure()) {
-        QTimer::singleShot(0, this, [this] {
-            ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_ResourcesInitFail, this);
-        });
+        d->resourceMessagePending = true;
+        if (isVisible())
+            showResourceMessage();
     }
     configureAudioEngine();
     AudioManager::instance()->start();
@@ -234,6 +254,12 @@ void MainWindow::restoreFromTray()
     showNormal();
     raise();
     activateWindow();
+}
+
+void MainWindow::showSoundboard()
+{
+    restoreFromTray();
+    ModuleManager::instance()->setCurrent(ModuleManager::MT_Sound);
 }
 
 void MainWindow::quitProgram()
@@ -260,9 +286,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 }
 
+void MainWindow::showResourceMessage()
+{
+    if (!d->resourceMessagePending)
+        return;
+    d->resourceMessagePending = false;
+    QTimer::singleShot(0, this, [this] {
+        ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_ResourcesInitFail, this);
+    });
+}
+
 void MainWindow::showEvent(QShowEvent* event)
 {
     XFramelessWindow::showEvent(event);
+    showResourceMessage();
     // Korean needs its language set again once the window shows, so that the
     // fonts of every widget pick up the Korean family.
     LanguageSettings* languages = LanguageSettings::instance();

@@ -32,12 +32,19 @@ public:
     // splash closes and finished() shows this window.
     void reportReady();
 
+    // How the first show goes: in the tray instead of on screen (when the
+    // desktop has a tray), and on the soundboard. Set before start-up ends.
+    void setStartMinimized(bool minimized);
+    void setStartOnSoundboard(bool soundboard);
+
 public slots:
     // Shows the window, then starts the engine and the hotkeys; the welcome
     // page on the first start, a silent update check 5 s later.
     void onLaunchFinished();
     // Back from the tray or from minimised.
     void restoreFromTray();
+    // The window on screen with the soundboard open.
+    void showSoundboard();
     // The orderly end: engine, hotkeys, stores, tray, log; never returns.
     void quitProgram();
 
@@ -50,6 +57,8 @@ protected:
 private:
     void buildTray();
     void retranslateTray();
+    // The message of a failed resource check at start, once, over the shown window.
+    void showResourceMessage();
 
     struct Private;
     std::unique_ptr<Private> d;
