@@ -11,6 +11,9 @@
 #include "xmessagebox.h"
 #include "xswitchbutton.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -115,6 +118,37 @@ private slots:
         QTest::mouseClick(field(), Qt::LeftButton, {}, field()->clearRect().center());
         QVERIFY(bound().isEmpty());
         hook->removeBinding(apply, HotKey::ActionKind);
+    }
+
+    void startWithTheSystemWritesAndRemovesTheAutostartEntry()
+    {
+        const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") +
+                              QStringLiteral("/autostart/org.zelvani.VoiceChanger.desktop");
+        XSwitchButton* autostart = m_page->autostartSwitch();
+        QVERIFY(!autostart->isOn() && !QFile::exists(entry));
+        autostart->click();
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        // The session starts this very program, in the tray.
+        QVERIFY2(text.contains(QStringLiteral("Exec=") + QCoreApplication::applicationFilePath() +
+                               QStringLiteral(" --minimized\n")),
+                 qPrintable(text));
+        QVERIFY(SettingPage().autostartSwitch()->isOn());
+        autostart->click();
+        QVERIFY(!QFile::exists(entry));
+        QVERIFY(!SettingPage().autostartSwitch()->isOn());
+
+        // Where the file cannot be written, the switch goes back off.
+        const QString folder = QFileInfo(entry).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder); // a file where the folder would be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        autostart->click();
+        QTRY_VERIFY(!autostart->isOn());
+        QVERIFY(QFile::remove(folder));
     }
 
     void theSwitchHoldsEveryKeyAndIsKept()

@@ -1,5 +1,6 @@
 #include "settingpage.h"
 
+#include "autostart.h"
 #include "cableinstalldialog.h"
 #include "cutesettings.h"
 #include "hotkeyhook.h"
@@ -63,6 +64,10 @@ SettingPage::SettingPage(QWidget* parent) : PageWidget(parent)
     m_apply->setFixedSize(Kit::size(300, 38));
     m_apply->setActionId(HotKey::kApplyVoiceChanger);
     row(m_applyLabel, m_apply);
+    m_autostartLabel = rowLabel(contentWidget());
+    m_autostart = new XSwitchButton(contentWidget());
+    m_autostart->setFixedSize(Kit::size(32, 18));
+    row(m_autostartLabel, m_autostart);
     layout->addSpacing(Kit::py(12));
     m_listenersTitle = rowLabel(contentWidget());
     m_listeners = rowLabel(contentWidget());
@@ -90,6 +95,14 @@ SettingPage::SettingPage(QWidget* parent) : PageWidget(parent)
         HotKeyHook::instance()->setEnabled(on);
         CuteSettings::instance()->setValue(QStringLiteral("SSC"), on,
                                            CuteSettings::defaultScope(QStringLiteral("SSC")));
+    });
+    // The entry in the autostart folder is the setting; a file that cannot be
+    // written puts the switch back.
+    m_autostart->setOn(Autostart::isEnabled());
+    connect(m_autostart, &XSwitchButton::stateChanged, this, [this](int state) {
+        const bool on = state == 0;
+        if (!Autostart::setEnabled(on))
+            QTimer::singleShot(0, this, [this] { m_autostart->setOn(Autostart::isEnabled()); });
     });
     retranslate();
 }
@@ -149,6 +162,8 @@ void SettingPage::retranslate()
     m_hear->setAccessibleName(tr("Hear myself"));
     m_applyLabel->setText(tr("Apply voice changer"));
     m_apply->setAccessibleName(tr("Apply voice changer"));
+    m_autostartLabel->setText(tr("Start with the system"));
+    m_autostart->setAccessibleName(tr("Start with the system"));
     m_listenersTitle->setText(tr("Programs hearing your changed voice"));
     m_cableLabel->setText(tr("Virtual cable"));
     m_reinstall->setText(tr("Reinstall virtual cable"));

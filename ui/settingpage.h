@@ -9,7 +9,7 @@ class ShortcutLineEdit;
 class XSwitchButton;
 
 // The settings: the switch of all shortcut keys, the keys of the two fixed
-// actions, who records from the cable, and the cable installed again.
+// actions, starting with the system, who records from the cable, and the cable installed again.
 class SettingPage : public PageWidget
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     XSwitchButton* shortcutSwitch() const { return m_switch; }
     ShortcutLineEdit* hearField() const { return m_hear; }
     ShortcutLineEdit* applyField() const { return m_apply; }
+    // "Start with the system": the program's entry in the autostart folder.
+    XSwitchButton* autostartSwitch() const { return m_autostart; }
     // Who records from the cable, as last asked (every second while shown).
     QLabel* listenersLabel() const { return m_listeners; }
     // Takes the cable out and installs it again, with its progress.
@@ -44,6 +46,8 @@ private:
     ShortcutLineEdit* m_hear;
     QLabel* m_applyLabel;
     ShortcutLineEdit* m_apply;
+    QLabel* m_autostartLabel;
+    XSwitchButton* m_autostart;
     QLabel* m_listenersTitle;
     QLabel* m_listeners;
     QLabel* m_cableLabel;

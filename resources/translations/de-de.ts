@@ -736,6 +736,10 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
         <source>Reinstall virtual cable</source>
         <translation>Virtuelles Kabel neu installieren</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Mit dem System starten</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Reinstall virtual cable</source>
         <translation>Reinstall virtual cable</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Start with the system</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

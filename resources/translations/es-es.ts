@@ -736,6 +736,10 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
         <source>Reinstall virtual cable</source>
         <translation>Reinstalar cable virtual</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Iniciar con el sistema</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
         <source>Reinstall virtual cable</source>
         <translation>Réinstaller le câble virtuel</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Démarrer avec le système</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

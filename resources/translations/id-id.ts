@@ -736,6 +736,10 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
         <source>Reinstall virtual cable</source>
         <translation>Instal ulang kabel virtual</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Mulai bersama sistem</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
         <source>Reinstall virtual cable</source>
         <translation>Reinstalla cavo virtuale</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Avvia con il sistema</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

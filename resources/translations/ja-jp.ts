@@ -736,6 +736,10 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Reinstall virtual cable</source>
         <translation>仮想ケーブルを再インストール</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>システムと同時に起動</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Reinstall virtual cable</source>
         <translation>가상 케이블 재설치</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>시스템 시작 시 실행</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

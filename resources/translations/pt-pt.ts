@@ -736,6 +736,10 @@ Há um problema com o microfone ou os auscultadores. Clique em «Detetar» para 
         <source>Reinstall virtual cable</source>
         <translation>Reinstalar cabo virtual</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Iniciar com o sistema</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Reinstall virtual cable</source>
         <translation>Переустановить виртуальный кабель</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Запускать вместе с системой</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
         <source>Reinstall virtual cable</source>
         <translation>Cài đặt lại cáp ảo</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>Khởi động cùng hệ thống</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Reinstall virtual cable</source>
         <translation>重新安装虚拟音频线</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>开机时启动</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>

@@ -736,6 +736,10 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Reinstall virtual cable</source>
         <translation>重新安裝虛擬音訊線</translation>
     </message>
+    <message>
+        <source>Start with the system</source>
+        <translation>開機時啟動</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
