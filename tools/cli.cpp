@@ -25,8 +25,7 @@ struct Command
 constexpr Command kCommands[] = {
     {"devices", "devices [--json]",
      "input and output devices as the engine lists them, and the input, output and virtual-output devices "
-     "it\n"
-     "would choose, with the rule that chose each\n"
+     "it would choose, with the rule that chose each\n"
      "Lists the sound server's outputs and inputs (monitors of outputs left out): id, name, rate, channels,\n"
      "and which is the default. The choice follows InputName and OutputName of appconfig.ini; the virtual\n"
      "output is the first output whose name contains \"VB-Audio Virtual Cable\".\n"
@@ -91,7 +90,7 @@ constexpr Command kCommands[] = {
      "a language code (as text) to the name. Exit code 1 when there is no catalogue.",
      &runEffects},
     {"live", "live [CHAIN] [--input NAME] [--output NAME] [--no-hear] [--seconds N]",
-     "the live voice changer: microphone through CHAIN to the output device and the virtual cable; prints\n"
+     "the live voice changer: microphone through CHAIN to the output device and the virtual cable; prints "
      "\"mic=M spk=S\" (meters 0-100) once a second\n"
      "--input NAME   the microphone (default: InputName of the settings, else the engine's choice)\n"
      "--output NAME  the output device (default: OutputName of the settings, else the engine's choice)\n"
@@ -107,7 +106,7 @@ constexpr Command kCommands[] = {
      "--seconds N   stops after N seconds (default: when the files end, or Ctrl+C or SIGTERM)",
      &runBoard},
     {"hotkeys", "hotkeys [--json] [--listen SECONDS]",
-     "the hotkey table (HotKey.dat); with --listen, installs the global hook and prints \"activated FIRST\n"
+     "the hotkey table (HotKey.dat); with --listen, installs the global hook and prints \"activated FIRST "
      "SECOND\" for every binding that fires\n"
      "Lists each binding: its key text, its pair (effects: group id and effect id; sounds: both + 100000;\n"
      "the fixed actions \"Hear myself\" and \"Apply voice changer\": 1 and 2, both + 1000000) and what it\n"
@@ -152,6 +151,18 @@ const Command* findCommand(const QString& name)
 
 constexpr std::size_t kSynopsisWidth = 40;
 
+} // namespace
+
+QList<CommandHelp> commandHelp()
+{
+    QList<CommandHelp> list;
+    for (const Command& command : kCommands) {
+        if (command.name)
+            list.append({command.name, command.synopsis, command.description});
+    }
+    return list;
+}
+
 void printUsage(std::FILE* out)
 {
     std::fputs("Usage: zelvani-cli --version\n"
@@ -181,8 +192,6 @@ void printUsage(std::FILE* out)
                "Errors go to standard error. Exit codes: 0 success, 1 failure at run time, 2 bad usage.\n",
                out);
 }
-
-} // namespace
 
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {

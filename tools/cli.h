@@ -19,4 +19,19 @@ enum ExitCode
 // `out` and `err`. Returns the process exit code.
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
+// A subcommand's help: its synopsis and its description, whose first line is
+// the summary. The manual page and the shell completion are written from these.
+struct CommandHelp
+{
+    const char* name;
+    const char* synopsis;
+    const char* description;
+};
+
+// Every subcommand in the order of --help.
+QList<CommandHelp> commandHelp();
+
+// What `zelvani-cli --help` prints.
+void printUsage(std::FILE* out);
+
 } // namespace cli
