@@ -50,9 +50,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.zelvani.org/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The sound server is a service the program talks to, not a library it links:
-# either one will do. The fonts stand in for the interface's own families.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, fonts-crosextra-carlito, fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xdg-utils")
+# either one will do. The fonts stand in for the interface's own families;
+# xdg-open opens the help pages and the log folder.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "pulseaudio | pipewire-pulse, fonts-crosextra-carlito, fonts-noto-cjk, xdg-utils")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
