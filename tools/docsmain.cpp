@@ -330,6 +330,16 @@ constexpr Entry kFiles[] = {
      "plug-ins (vst/), presets (fxp/), sounds (audio/) and pictures (image/)"},
 };
 
+// DESCRIPTION from the plain paragraphs of a usage text.
+QString descriptionSection(const QStringList& paragraphs)
+{
+    QString out = QStringLiteral(".SH DESCRIPTION\n");
+    for (int i = 0; i < paragraphs.size(); ++i)
+        out +=
+            (i ? QLatin1String(".PP\n") : QLatin1String("")) + textLine(paragraphs.at(i)) + QLatin1Char('\n');
+    return out;
+}
+
 // ---- zelvani-cli.1 ----
 
 QString cliManual()
@@ -339,10 +349,7 @@ QString cliManual()
     out += QStringLiteral(
         ".SH NAME\nzelvani\\-cli \\- the engine of Zelvani Voice Changer without its windows\n");
     out += synopsisSection(usage.synopses);
-    out += QStringLiteral(".SH DESCRIPTION\n");
-    for (int i = 0; i < usage.paragraphs.size(); ++i)
-        out += (i ? QLatin1String(".PP\n") : QLatin1String("")) + textLine(usage.paragraphs.at(i)) +
-               QLatin1Char('\n');
+    out += descriptionSection(usage.paragraphs);
     out += QStringLiteral(
         ".PP\n"
         "It serves for processing files, running the voice changer headless and checking a "
@@ -383,10 +390,7 @@ QString guiManual()
     out += QStringLiteral(
         ".SH NAME\nzelvani\\-voice\\-changer \\- a real-time voice changer with a soundboard\n");
     out += synopsisSection(usage.synopses);
-    out += QStringLiteral(".SH DESCRIPTION\n");
-    for (int i = 0; i < usage.paragraphs.size(); ++i)
-        out += (i ? QLatin1String(".PP\n") : QLatin1String("")) + textLine(usage.paragraphs.at(i)) +
-               QLatin1Char('\n');
+    out += descriptionSection(usage.paragraphs);
     out += QStringLiteral(".SH OPTIONS\n");
     for (const StartOption* option = startOptionTable(); option->name; ++option) {
         out += QLatin1String(".TP\n") + formatSynopsis(QString::fromUtf8(option->name)) + QLatin1Char('\n');
