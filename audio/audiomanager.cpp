@@ -19,6 +19,9 @@
 namespace {
 
 constexpr int kMeterIntervalMs = 10;
+// How often the voice's and the soundboard's underrun counters are checked;
+// a change is logged (long runs are judged by these lines).
+constexpr int kHealthIntervalMs = 10000;
 
 // The server keeps volumes in steps of its own (40 % reads 0.39999): rounded,
 // a slider set to 40 stays at 40.
@@ -48,6 +51,8 @@ struct AudioManager::Private
     bool hearMyself = true;
     bool effectsEnabled = true;
     QTimer* meterTimer = nullptr;
+    QTimer* healthTimer = nullptr;
+    std::uint64_t lastHealth = 0; // the sum of the counters last logged
     SettingReader settings;
     QString resources;
 
@@ -62,6 +67,7 @@ struct AudioManager::Private
         return QDir::isAbsolutePath(path) ? path : resources + QLatin1Char('/') + path;
     }
     void pollMeters();
+    void logUnderruns();
     // The effect the voice runs now (the latest applied); null before start().
     VoiceChain::Effect* effect() const { return voicePlayer ? voicePlayer->chain()->latest() : nullptr; }
 };
@@ -78,6 +84,9 @@ AudioManager::AudioManager() : d(std::make_unique<Private>())
     d->meterTimer = new QTimer(this);
     d->meterTimer->setInterval(kMeterIntervalMs);
     connect(d->meterTimer, &QTimer::timeout, this, [this] { d->pollMeters(); });
+    d->healthTimer = new QTimer(this);
+    d->healthTimer->setInterval(kHealthIntervalMs);
+    connect(d->healthTimer, &QTimer::timeout, this, [this] { d->logUnderruns(); });
 }
 
 AudioManager::~AudioManager() = default;
@@ -174,6 +183,7 @@ void AudioManager::start()
 
     emit deviceReady();
     d->meterTimer->start();
+    d->healthTimer->start();
 }
 
 void AudioManager::release()
@@ -261,6 +271,34 @@ void AudioManager::Private::pollMeters()
     emit owner->deviceMeterValueChanger(mic, spk);
     emit owner->deviceVolumeChanger(1, inputName, micVolume);
     emit owner->deviceVolumeChanger(0, outputName, spkVolume);
+}
+
+void AudioManager::Private::logUnderruns()
+{
+    if (!voicePlayer)
+        return;
+    const AudioPlayback::Levels levels = voicePlayer->levels();
+    std::uint64_t board[2] = {0, 0};
+    if (outputSoundboard)
+        outputSoundboard->system().getOutputUnderflows(&board[0]);
+    if (virtualSoundboard)
+        virtualSoundboard->system().getOutputUnderflows(&board[1]);
+    const std::uint64_t dropped = capture ? capture->droppedFrames() : 0;
+    const std::uint64_t counts[] = {levels.output.underflows, levels.cable.underflows, board[0], board[1],
+                                    dropped};
+    std::uint64_t total = 0;
+    for (std::uint64_t count : counts)
+        total += count;
+    if (total == lastHealth)
+        return;
+    lastHealth = total;
+    LogInfo(QStringLiteral("[Audio] underruns since start: voice %1 speakers, %2 cable; sounds %3 speakers, "
+                           "%4 cable; %5 input frames dropped")
+                .arg(counts[0])
+                .arg(counts[1])
+                .arg(counts[2])
+                .arg(counts[3])
+                .arg(counts[4]));
 }
 
 void AudioManager::setHearMyself(bool on)

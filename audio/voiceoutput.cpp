@@ -188,6 +188,10 @@ void VoiceOutput::onUnderflow(pa_stream*, void* userdata)
         return; // the stream starting, before the first block
     self->m_underflows.fetch_add(1, std::memory_order_relaxed);
     self->m_refill = true;
+    const auto now = static_cast<std::int64_t>(pa_rtclock_now());
+    if (self->m_lastShrinkUs > 0 && now - self->m_lastShrinkUs < self->m_shrinkAfterUs)
+        self->m_shrinkAfterUs =
+            std::min(2 * self->m_shrinkAfterUs, std::int64_t(kLongestShrinkAfterMs) * 1000);
     self->setTarget(std::min(self->m_targetMs.load() + kStepMs, kMaxTargetMs));
 }
 
@@ -210,8 +214,9 @@ void VoiceOutput::write(const float* block, int frames)
         return;
     double target = m_targetMs.load(std::memory_order_relaxed);
     if (target > m_baseTargetMs &&
-        static_cast<std::int64_t>(pa_rtclock_now()) - m_lastChangeUs > std::int64_t(kShrinkAfterMs) * 1000) {
+        static_cast<std::int64_t>(pa_rtclock_now()) - m_lastChangeUs > m_shrinkAfterUs) {
         setTarget(std::max(m_baseTargetMs, target - kStepMs));
+        m_lastShrinkUs = m_lastChangeUs;
         target = m_targetMs.load(std::memory_order_relaxed);
     }
     // What waits in the server now, just before this block joins it.

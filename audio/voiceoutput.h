@@ -14,7 +14,10 @@
 // At the start and after an underrun (when the sound is broken anyway) the
 // stream is filled up to its target with silence at once. After an
 // underrun the target grows by one step; after 30 s without one it shrinks
-// back by one, so a busy machine settles on a latency it can keep. A
+// back by one, so a busy machine settles on a latency it can keep. An
+// underrun soon after a shrink (within the wait that preceded it) doubles
+// that wait, up to 10 minutes: the target stops probing a floor the machine
+// has shown it cannot hold, instead of breaking the sound every 30 s. A
 // backlog (the thread was held up) is dropped at once when even the lowest
 // margin of 200 ms lies 3 ms above the target: one short gap instead of a
 // lasting delay.
@@ -101,6 +104,7 @@ public:
     // A backlog this far above the target is dropped rather than resampled away.
     static constexpr double kDropAboveMs = 3.0;
     static constexpr int kShrinkAfterMs = 30000;
+    static constexpr int kLongestShrinkAfterMs = 600000;
 
 private:
     static void onState(pa_stream* stream, void* userdata);
@@ -131,7 +135,9 @@ private:
     double m_marginSum = 0.0;        // over this control step
     int m_excessFrames = 0;          // still to drop
     std::int64_t m_lastChangeUs = 0; // of the target, or the last underflow
-    double m_clockRatio = 1.0;       // learnt: output frames per input frame
+    std::int64_t m_lastShrinkUs = 0;
+    std::int64_t m_shrinkAfterUs = std::int64_t(kShrinkAfterMs) * 1000;
+    double m_clockRatio = 1.0; // learnt: output frames per input frame
 
     std::atomic<std::uint64_t> m_underflows{0};
     std::atomic<std::uint64_t> m_dropped{0};
