@@ -3,18 +3,21 @@
 #include "zaudio/zaudio.h"
 
 #include <QDebug>
+#include <QLoggingCategory>
 #include <QString>
 
 namespace AudioError {
+
+Q_LOGGING_CATEGORY(zaudioCategory, "zaudio")
 
 int report(int result, int tag)
 {
     if (result == zaudio::Ok)
         return result;
-    qDebug().noquote() << QStringLiteral("line __%3__: zaudio error! (%1) %2\n")
-                              .arg(result)
-                              .arg(QString::fromUtf8(zaudio::errorString(result)))
-                              .arg(tag);
+    qCWarning(zaudioCategory).noquote() << QStringLiteral("line __%3__: zaudio error! (%1) %2")
+                                               .arg(result)
+                                               .arg(QString::fromUtf8(zaudio::errorString(result)))
+                                               .arg(tag);
     return result;
 }
 

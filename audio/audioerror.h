@@ -1,7 +1,8 @@
 #pragma once
 
 // The voice player's reporter of audio-library errors: every result that is
-// not Ok is written to the debug output with the tag of the call's line.
+// not Ok is written as a warning of the "zaudio" category (which the
+// program's message handler puts in the log) with the tag of the call's line.
 
 namespace AudioError {
 

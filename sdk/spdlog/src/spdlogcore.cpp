@@ -15,6 +15,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
@@ -177,9 +178,16 @@ void InitSpdLogW(const wchar_t* fileName, const wchar_t* folder)
     const std::string path =
         toUtf8(folder ? folder : L"") + "/" + toUtf8(fileName ? fileName : L"AppLog.log");
 
+    // The log tells what the user did and which devices they have: the folder
+    // and every file in it (rotated ones too) are the user's alone.
+    if (folder)
+        ::chmod(toUtf8(folder).c_str(), 0700);
+    spdlog::file_event_handlers handlers;
+    handlers.after_open = [](const spdlog::filename_t&, std::FILE* file) { ::fchmod(fileno(file), 0600); };
     std::shared_ptr<spdlog::logger> logger;
     try {
-        auto sink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(path, kMaxFileBytes, kBackupFiles);
+        auto sink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(path, kMaxFileBytes, kBackupFiles,
+                                                                           false, handlers);
         logger = std::make_shared<spdlog::logger>("app", sink);
     } catch (const spdlog::spdlog_ex& error) {
         std::fprintf(stderr, "log file %s cannot be opened: %s\n", path.c_str(), error.what());
