@@ -45,7 +45,9 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
-    XApplication app(argc, argv, true, XApplication::NotifyPrimary, 1000);
+    // One copy per user: the key holds the user's name, and the socket and the
+    // shared block are the user's alone.
+    XApplication app(argc, argv, true, XApplication::NotifyPrimary | XApplication::PerUser, 1000);
     // The desktop entry's name, for desktops that match windows by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvani.VoiceChanger"));
     if (app.isSecondary()) {
