@@ -4,6 +4,7 @@
 #include "bugsplatproxy.h"
 #include "cutesettings.h"
 #include "languagesettings.h"
+#include "resourcesync.h"
 #include "xapplication.h"
 
 #include "spdlog_qt"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QSysInfo>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -65,6 +67,24 @@ constexpr std::array<std::array<const char*, 2>, 3> kFontSubstitutes = {{
 }};
 
 int g_signalPipe[2] = {-1, -1};
+
+QtMessageHandler g_terminalHandler = nullptr;
+
+// Qt's messages and those of the libraries that report through Qt (the audio
+// library's error reports among them) go to the log file, tagged with their
+// category ("[Qt]" for Qt's default one), and on to the terminal as before.
+void logQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const QString category = QString::fromLatin1(context.category ? context.category : "default");
+    const QString tag = category == QLatin1String("default") ? QStringLiteral("Qt") : category;
+    const QString line = QStringLiteral("[%1] %2").arg(tag, message.trimmed());
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        LogInfo(line);
+    else
+        LogError(line);
+    if (g_terminalHandler)
+        g_terminalHandler(type, context, message);
+}
 
 void onQuitSignal(int)
 {
@@ -140,6 +160,7 @@ void AppManager::initialize()
 
     const QString logFolder = CuteSettings::logPath();
     InitSpdLogW(L"AppLog.log", logFolder.toStdWString().c_str());
+    installMessageHandler();
 
     qputenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING", "1");
 
@@ -150,6 +171,15 @@ void AppManager::initialize()
                                      QString());
 
     d->keepAwake();
+}
+
+void AppManager::installMessageHandler()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    g_terminalHandler = qInstallMessageHandler(logQtMessage);
 }
 
 void AppManager::registerFontSubstitutes()
@@ -316,6 +346,16 @@ void AppManager::checkForUpdateAt(const QString& serverBase)
         LogInfo("[Update] no update server configured");
         return;
     }
+    QString refused;
+    if (!ResourceSync::isAllowedServer(serverBase, &refused)) {
+        LogError(QStringLiteral("[Update] the update server %1 is not used: %2").arg(serverBase, refused));
+        // Answered later, as a failed request would be.
+        QTimer::singleShot(0, this, [this, refused] {
+            emit updateCheckFailed(refused);
+            emit updateChecked({{QStringLiteral("CheckResult"), -1}}, false);
+        });
+        return;
+    }
     if (!d->network)
         d->network = std::make_unique<QNetworkAccessManager>();
     QNetworkRequest request(updateUrl(serverBase));
@@ -329,13 +369,7 @@ void AppManager::checkForUpdateAt(const QString& serverBase)
             failure = reply->errorString();
             LogInfo(QStringLiteral("Check lasted version failed! describe: %1").arg(failure));
         } else {
-            info = QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
-            if (info.isEmpty()) {
-                failure = QStringLiteral("the answer is not a JSON object with members");
-            } else {
-                const QString version = info.value(QStringLiteral("Version")).toString().trimmed();
-                result = compareVersions(version, QString::fromLatin1(kVersion)) > 0 ? 1 : 0;
-            }
+            result = readUpdateDocument(reply->readAll(), &info, &failure);
         }
         info.insert(QStringLiteral("CheckResult"), result);
         reply->deleteLater();
@@ -343,6 +377,17 @@ void AppManager::checkForUpdateAt(const QString& serverBase)
             emit updateCheckFailed(failure);
         emit updateChecked(info, result == 1);
     });
+}
+
+int AppManager::readUpdateDocument(const QByteArray& body, QVariantMap* info, QString* failure)
+{
+    *info = QJsonDocument::fromJson(body).object().toVariantMap();
+    if (info->isEmpty()) {
+        *failure = QStringLiteral("the answer is not a JSON object with members");
+        return -1;
+    }
+    const QString version = info->value(QStringLiteral("Version")).toString().trimmed();
+    return compareVersions(version, QString::fromLatin1(kVersion)) > 0 ? 1 : 0;
 }
 
 QUrl AppManager::updateUrl(const QString& serverBase)

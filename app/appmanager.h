@@ -36,6 +36,9 @@ public:
 
     // Identity, theme, fonts, logging, crash reporting, keeping the system awake.
     void initialize();
+    // Qt's messages (and the audio library's error reports, which go through
+    // them) reach the log file as well as the terminal. Once; initialize() calls it.
+    static void installMessageHandler();
 
     // The end of start-up: logs the system line and hands it to crash reports.
     void finishStart();
@@ -70,6 +73,9 @@ public:
     // The same against the server at `serverBase` (scheme, host and port). A
     // name of its own keeps checkForUpdate unambiguous for signal connections.
     void checkForUpdateAt(const QString& serverBase);
+    // Reads an update server's answer into `info`: 1 when it offers a newer
+    // version, 0 when not, -1 (with `failure` set) when it is no document.
+    static int readUpdateDocument(const QByteArray& body, QVariantMap* info, QString* failure);
     // The update document's address on the server at `serverBase`.
     static QUrl updateUrl(const QString& serverBase);
     // Compares dotted versions part by part as numbers, the shorter one padded

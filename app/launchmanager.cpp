@@ -123,6 +123,14 @@ void LaunchManager::checkResources()
         LogInfo("[Resources] no resource server configured; the bundled resources are used as they are");
         return;
     }
+    QString refused;
+    if (!ResourceSync::isAllowedServer(server, &refused)) {
+        LogError(QStringLiteral("[Resources] the resource server %1 is not used: %2").arg(server, refused));
+        d->manifestLoaded = false;
+        d->resourcesFailed = true;
+        emit resourcesInitFailed();
+        return;
+    }
     if (!d->network)
         d->network = new QNetworkAccessManager(this);
     QByteArray body;
@@ -140,7 +148,7 @@ void LaunchManager::checkResources()
     const QJsonObject manifest = QJsonDocument::fromJson(body).object();
     if (!manifest.isEmpty()) {
         emit stepValueChange(6);
-        d->records = ResourceSync::parseManifest(manifest);
+        d->records = ResourceSync::parseManifest(manifest, server);
         emit stepValueChange(8);
         const QString resources = resourcesPath();
         d->pending.clear();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QJsonArray>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -76,10 +77,56 @@ bool isSafeName(const QString& name, QString* reason)
     return false;
 }
 
-QHash<int, QList<Record>> parseManifest(const QJsonObject& manifest)
+bool isAllowedServer(const QString& server, QString* reason)
 {
-    const QString rootPath = manifest.value(QLatin1String("rootPath")).toString();
+    const QUrl url(server.trimmed());
+    const QString host = url.host();
+    const QHostAddress address(host);
+    const bool loopback = host == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
+    if (!url.isValid() || host.isEmpty())
+        *reason = QStringLiteral("not an address");
+    else if (url.scheme() == QLatin1String("https") || (url.scheme() == QLatin1String("http") && loopback))
+        return true;
+    else
+        *reason = QStringLiteral("only HTTPS is used (plain HTTP only on this computer)");
+    return false;
+}
+
+namespace {
+
+bool sameOrigin(const QUrl& a, const QUrl& b)
+{
+    return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
+           a.port(a.scheme() == QLatin1String("https") ? 443 : 80) ==
+               b.port(b.scheme() == QLatin1String("https") ? 443 : 80) &&
+           a.userInfo().isEmpty();
+}
+
+} // namespace
+
+QHash<int, QList<Record>> parseManifest(const QJsonObject& manifest, const QString& server)
+{
     QHash<int, QList<Record>> table;
+    for (int category = 0; category < kCategoryCount; ++category)
+        table.insert(category, {});
+    // Files come from the configured server only: a rootPath is resolved
+    // against it and must stay on its origin.
+    QString base = server.trimmed();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    const QUrl origin(base + QLatin1Char('/'));
+    const QString given = manifest.value(QLatin1String("rootPath")).toString();
+    const QUrl root = origin.resolved(QUrl(given));
+    if (!origin.isValid() || !root.isValid() || !sameOrigin(root, origin)) {
+        LogError(
+            QStringLiteral("[Resources] the manifest's rootPath \"%1\" is not on the resource server %2; "
+                           "nothing is downloaded")
+                .arg(QString(given).replace(QChar(0), QStringLiteral("\\0")), base));
+        return table;
+    }
+    QString rootPath = root.toString();
+    while (rootPath.endsWith(QLatin1Char('/')))
+        rootPath.chop(1);
     for (int category = 0; category < kCategoryCount; ++category) {
         QList<Record> records;
         for (const QJsonValue& value : manifest.value(categoryKey(category)).toArray()) {
@@ -89,12 +136,16 @@ QHash<int, QList<Record>> parseManifest(const QJsonObject& manifest)
             record.md5 = entry.value(QLatin1String("md5")).toString();
             record.guide = entry.value(QLatin1String("guide")).toString();
             QString reason;
-            if (!isSafeName(record.name, &reason)) {
+            if (isSafeName(record.name, &reason)) {
+                record.url = recordUrl(rootPath, category, record.name);
+                if (!sameOrigin(QUrl(record.url), origin))
+                    reason = QStringLiteral("an address off the resource server");
+            }
+            if (!reason.isEmpty()) {
                 LogError(QStringLiteral("[Resources] manifest entry \"%1\" refused: %2")
                              .arg(QString(record.name).replace(QChar(0), QStringLiteral("\\0")), reason));
                 continue;
             }
-            record.url = recordUrl(rootPath, category, record.name);
             records.append(record);
         }
         table.insert(category, records);

@@ -42,9 +42,14 @@ QString categoryFolder(const QString& resourcesPath, int category);
 // and staying inside its category's folder. False with `reason` set.
 bool isSafeName(const QString& name, QString* reason);
 
-// The records of every category, in manifest order; names that are not
-// safe are left out, each with a log line.
-QHash<int, QList<Record>> parseManifest(const QJsonObject& manifest);
+// A resource or update server the program may reach: HTTPS (certificates
+// checked), or plain HTTP on this computer only. False with `reason` set.
+bool isAllowedServer(const QString& server, QString* reason);
+
+// The records of every category, in manifest order. Names that are not safe
+// and addresses off `server`'s origin (scheme, host, port) are left out, each
+// with a log line; the manifest's rootPath resolves against `server`.
+QHash<int, QList<Record>> parseManifest(const QJsonObject& manifest, const QString& server);
 
 enum class Outcome
 {
