@@ -1,12 +1,19 @@
+#include "appmanager.h"
+#include "audioerror.h"
 #include "spdlog_qt"
 
+#include "zaudio/zaudio.h"
+
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -22,6 +29,8 @@ QStringList readLines(const QString& path)
 
 const QRegularExpression kLine(QStringLiteral(
     R"(^\[(\d{4}-\d{2}-\d{2}) \d{2}:\d{2}:\d{2}\.\d{3}\] \[(info|error)\] \[\d+\] \[([^:\]]+):(\d+)\] (.*)$)"));
+
+Q_LOGGING_CATEGORY(platformCategory, "qt.qpa.test")
 
 } // namespace
 
@@ -113,6 +122,46 @@ private slots:
             seen.insert(body.captured(1) + QLatin1Char('/') + body.captured(2));
         }
         QCOMPARE(seen.size(), kThreads * kLines);
+    }
+
+    // What the log holds (devices, actions, errors) is the user's alone: the
+    // folder and every file, rotated ones too.
+    void folderAndFilesAreTheUsersAlone()
+    {
+        QTemporaryDir parent;
+        const QString folder = parent.path() + QStringLiteral("/log");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadOther | QFile::ExeOther));
+        InitSpdLogW(L"AppLog.log", folder.toStdWString().c_str());
+        const QString text = QStringLiteral("y").repeated(10000);
+        for (int i = 0; i < 600; ++i) // 6 MB: past one rotation
+            LogInfo(text);
+        const auto mode = [](const QString& path) {
+            struct stat info
+            {};
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+        };
+        QCOMPARE(mode(folder), 0700);
+        QCOMPARE(mode(folder + QStringLiteral("/AppLog.log")), 0600);
+        QCOMPARE(mode(folder + QStringLiteral("/AppLog.1.log")), 0600);
+        InitSpdLogW(L"AppLog.log", m_folder.path().toStdWString().c_str());
+    }
+
+    // Qt's messages and the audio library's error reports reach the file,
+    // tagged with their category, once the handler is in place.
+    void qtMessagesAndAudioErrorsReachTheFile()
+    {
+        AppManager::installMessageHandler();
+        qWarning("a warning of Qt's %d", 42);
+        qCWarning(platformCategory) << "a platform note";
+        AudioError::report(zaudio::ErrFileNotFound, 1234);
+        const QString log = readLines(logFile()).join(QLatin1Char('\n'));
+        QVERIFY2(log.contains(QStringLiteral("[error] ")) &&
+                     log.contains(QStringLiteral("[Qt] a warning of Qt's 42")),
+                 qPrintable(log.right(500)));
+        QVERIFY(log.contains(QStringLiteral("[qt.qpa.test] a platform note")));
+        QVERIFY(log.contains(QStringLiteral("[zaudio] line __1234__: zaudio error! (")));
     }
 
     void emergencyLineMatchesTheLayout()

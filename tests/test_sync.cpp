@@ -6,18 +6,21 @@
 #include "httptestserver.h"
 #include "launchmanager.h"
 #include "manifest.h"
+#include "resourcesync.h"
 #include "spdlogcore.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -251,6 +254,47 @@ private slots:
                          path.startsWith(m_work->filePath(QStringLiteral("tree/"))),
                      qPrintable(path));
         }
+    }
+
+    // Files come from the configured server alone: a manifest that sends the
+    // downloads elsewhere gets nothing fetched, a relative rootPath stays on
+    // the server, and a plain-HTTP server off this computer is not used.
+    void downloadsStayOnTheConfiguredServer()
+    {
+        HttpTestServer elsewhere;
+        QVERIFY(elsewhere.listen());
+        elsewhere.setDefaultResponse(200, "payload from elsewhere");
+        const QString other = elsewhere.baseUrl();
+        for (const QString& root : {other, m_server->baseUrl() + QStringLiteral("@") +
+                                               QUrl(other).authority() + QStringLiteral("/")}) {
+            serve([&](QJsonObject& manifest) { manifest.insert(QStringLiteral("rootPath"), root); });
+            auto launch = launcher();
+            launch->checkResources();
+            QVERIFY(launch->pendingItems().isEmpty());
+            QVERIFY(elsewhere.requests().empty());
+            QVERIFY2(logText().contains(QStringLiteral("is not on the resource server")), qPrintable(root));
+        }
+
+        serve(
+            [](QJsonObject& manifest) { manifest.insert(QStringLiteral("rootPath"), QStringLiteral("/")); });
+        auto relative = launcher();
+        relative->checkResources();
+        QVERIFY(QFileInfo::exists(local(QStringLiteral("effects.json"))));
+        QVERIFY(requestsFor("/resources/effects.json") >= 1);
+
+        for (const char* server : {"http://resources.example.org", "ftp://127.0.0.1/", "not a server"}) {
+            auto plain = launcher();
+            plain->setResourceServer(QLatin1String(server));
+            QSignalSpy failed(plain.get(), &LaunchManager::resourcesInitFailed);
+            plain->checkResources();
+            QCOMPARE(failed.count(), 1);
+        }
+        QVERIFY(logText().contains(QStringLiteral(
+            "the resource server http://resources.example.org is not used: only HTTPS is used")));
+        QString reason;
+        QVERIFY(ResourceSync::isAllowedServer(QStringLiteral("https://resources.example.org"), &reason));
+        QVERIFY(ResourceSync::isAllowedServer(QStringLiteral("http://[::1]:8080"), &reason));
+        QVERIFY(ResourceSync::isAllowedServer(QStringLiteral("http://localhost:8080"), &reason));
     }
 };
 

@@ -191,6 +191,11 @@ private slots:
         QVERIFY(!failure.isEmpty());
         QVERIFY(logText().contains(QStringLiteral("Check lasted version failed! describe: %1").arg(failure)));
 
+        // Plain HTTP off this computer is never used: refused without a request.
+        QVERIFY(check(QStringLiteral("http://updates.example.org"), &info, &showDialog, &failure));
+        QCOMPARE(info, (QVariantMap{{QStringLiteral("CheckResult"), -1}}));
+        QVERIFY2(failure.contains(QStringLiteral("only HTTPS")), qPrintable(failure));
+
         // No server configured: nothing sent, nothing reported, one log line.
         const int requestsBefore = m_server.requests().size();
         qunsetenv("ZELVANI_UPDATE_SERVER");

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -227,6 +228,35 @@ private slots:
         QVERIFY(name("1.0", "/a", "ann", XApplication::PerUser) !=
                 name("1.0", "/a", "bob", XApplication::PerUser));
         QVERIFY(!XApplication::userName().isEmpty());
+    }
+
+    // One user's running copy is closed to every other user of the machine:
+    // another account can neither read its shared block nor reach its
+    // socket (the program runs per user).
+    void perUserBlockAndSocketAreClosedToOthers()
+    {
+        if (::geteuid() != 0)
+            QSKIP("acting as another user needs root");
+        const QString version = uniqueVersion("exposure");
+        Probe primary(version, {QStringLiteral("--options"),
+                                QString::number(XApplication::NotifyPrimary | XApplication::PerUser)});
+        const QByteArray name = primary.waitForLine("primary ");
+        QVERIFY(!name.isEmpty());
+
+        // The owner reaches both; nobody reaches either.
+        QProcess mine;
+        mine.start(kProbe, {QStringLiteral("--try"), QString::fromLatin1(name)});
+        QVERIFY(mine.waitForFinished(10000));
+        QCOMPARE(mine.readAllStandardOutput(), QByteArray("block open\nsocket open\n"));
+        QProcess other;
+        other.start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                     QStringLiteral("--clear-groups"), QStringLiteral("--"), kProbe, QStringLiteral("--try"),
+                     QString::fromLatin1(name)});
+        QVERIFY(other.waitForFinished(10000));
+        QCOMPARE(other.exitCode(), 0);
+        QCOMPARE(other.readAllStandardOutput(), QByteArray("block denied\nsocket denied\n"));
+        QCOMPARE(primary.finish(), 0);
     }
 
     // Second starts of every kind against one running primary, and the block

@@ -9,9 +9,14 @@
 //
 // Options: --app-name N, --version V, --options N, --timeout MS,
 //          --no-secondary, --run-ms MS
+// With --try NAME it starts nothing: it tries to read the shared block and
+// to connect to the socket of NAME and prints "block open|denied" and
+// "socket open|denied" (the exposure test runs it as another user).
 
 #include "xapplication.h"
 
+#include <QLocalSocket>
+#include <QSharedMemory>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -30,8 +35,22 @@ void say(const QByteArray& line)
 
 } // namespace
 
+int tryOthers(const QString& name)
+{
+    QSharedMemory block(name);
+    say(block.attach(QSharedMemory::ReadOnly) ? "block open" : "block denied");
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    say(socket.waitForConnected(2000) ? "socket open" : "socket denied");
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 3 && !std::strcmp(argv[1], "--try")) {
+        QCoreApplication app(argc, argv);
+        return tryOthers(QString::fromLocal8Bit(argv[2]));
+    }
     QString appName = QStringLiteral("XAppProbe");
     QString version = QStringLiteral("1");
     int options = XApplication::NotifyPrimary;
