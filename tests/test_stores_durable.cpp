@@ -4,6 +4,7 @@
 // on a full disk a save fails with the reason in the log and the old file
 // stays as it was.
 
+#include "appmanager.h"
 #include "catalogueformat.h"
 #include "cutesettings.h"
 #include "hotkeytable.h"
@@ -82,6 +83,12 @@ class TestStoresDurable : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The writer's folders: the program's identity decides them.
+        AppManager::applyProcessIdentity();
+    }
+
     void killedWhileSavingLosesNoStore()
     {
         runAndKill(400); // every store exists once this returns
