@@ -2,25 +2,15 @@
 // sliders' labels) and sounds.json. The first byte picks the file; the rest
 // is its text. The catalogue is then read the way the program's start reads it.
 
+#include "cataloguesupport.h"
 #include "effectmanager.h"
-#include "fuzzsupport.h"
 #include "soundmanager.h"
-#include "storeenvironment.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1)
         return 0;
-    static const bool ready = [] {
-        Catalogue::Environment environment;
-        environment.resourcesPath = fuzz::scratch();
-        environment.configPath = fuzz::scratch();
-        environment.readSetting = [](const QString&, int) { return QVariant(); };
-        environment.writeSetting = [](const QString&, const QVariant&, int) {};
-        Catalogue::setEnvironment(environment);
-        return true;
-    }();
-    (void)ready;
+    fuzz::useCatalogueEnvironment(fuzz::scratch());
     switch (data[0] % 3) {
     case 0: {
         const QString file = fuzz::writeFile("effects.json", data + 1, size - 1);

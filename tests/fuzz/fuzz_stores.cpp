@@ -3,25 +3,15 @@
 // the file; the rest is its content. The bundled catalogues are loaded
 // first, as at a start, so custom voices and imports meet real groups.
 
+#include "cataloguesupport.h"
 #include "effectmanager.h"
-#include "fuzzsupport.h"
 #include "soundmanager.h"
-#include "storeenvironment.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1)
         return 0;
-    static const bool ready = [] {
-        Catalogue::Environment environment;
-        environment.resourcesPath = QStringLiteral(ZELVANI_RESOURCES);
-        environment.configPath = fuzz::scratch();
-        environment.readSetting = [](const QString&, int) { return QVariant(); };
-        environment.writeSetting = [](const QString&, const QVariant&, int) {};
-        Catalogue::setEnvironment(environment);
-        return true;
-    }();
-    (void)ready;
+    fuzz::useCatalogueEnvironment(QStringLiteral(ZELVANI_RESOURCES));
     static const char* const names[] = {"Favorite.dat", "SoundFavorite.dat", "Custom.dat", "SoundImport.dat"};
     for (const char* name : names)
         QFile::remove(fuzz::path(name));
