@@ -217,8 +217,10 @@ private:
     static void onUnderflow(pa_stream* stream, void* userdata)
     {
         auto* self = static_cast<PulseOutput*>(userdata);
+        if (!self->m_started)
+            return; // the stream starting, before the first write
         self->m_system->underflows.fetch_add(1, std::memory_order_relaxed);
-        if (!self->m_started || self->m_attr.tlength >= self->m_maxTarget)
+        if (self->m_attr.tlength >= self->m_maxTarget)
             return;
         self->m_attr.tlength += self->m_system->blockFrames * static_cast<std::uint32_t>(sizeof(float) * 2);
         if (pa_operation* op = pa_stream_set_buffer_attr(stream, &self->m_attr, nullptr, nullptr))
