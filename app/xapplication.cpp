@@ -188,6 +188,7 @@ struct XApplication::Private
         quint32 instanceId = 0;
         int stage = StageInitialHeader;
         bool closing = false;
+        bool reading = false; // readFrames() runs for it (a write may close it from inside)
     };
 
     XApplication* q = nullptr;
@@ -227,6 +228,7 @@ struct XApplication::Private
     bool writeAcknowledged(const QByteArray& data, const QElapsedTimer& timer, int timeoutMs);
     void acceptConnections();
     void readFrom(QLocalSocket* connection);
+    void readFrames(QLocalSocket* connection);
     void acknowledge(QLocalSocket* connection);
 };
 
@@ -414,13 +416,31 @@ void XApplication::Private::acceptConnections()
 
 void XApplication::Private::acknowledge(QLocalSocket* connection)
 {
-    if (connection->state() != QLocalSocket::ConnectedState)
+    // A connection that is closing gets no receipt: its peer left, and the
+    // socket may be tearing down its buffers right now.
+    const auto it = connections.constFind(connection);
+    if (it == connections.cend() || it->closing || connection->state() != QLocalSocket::ConnectedState)
         return;
     connection->putChar(kAck);
     connection->flush();
 }
 
+// A receipt that fails (the peer gone) closes the socket from inside the
+// read, and its aboutToClose handler calls here again: that nested call
+// leaves the frames to the read already running.
 void XApplication::Private::readFrom(QLocalSocket* connection)
+{
+    auto it = connections.find(connection);
+    if (it == connections.end() || it->reading)
+        return;
+    it->reading = true;
+    readFrames(connection);
+    it = connections.find(connection);
+    if (it != connections.end())
+        it->reading = false;
+}
+
+void XApplication::Private::readFrames(QLocalSocket* connection)
 {
     for (;;) {
         if (released)

@@ -401,6 +401,32 @@ private slots:
         QCOMPARE(primary.finish(), 0);
     }
 
+    // Another start that sends its frames and leaves at once, without waiting
+    // for the receipts: a receipt then fails and closes the socket in the
+    // middle of the read. The primary takes the frames and lives on.
+    void peerLeavingBeforeItsReceipts()
+    {
+        const QString version = uniqueVersion("leaving");
+        const QString name = probeBlockName(version);
+        Probe primary(version);
+        QCOMPARE(primary.waitForLine("primary "), name.toLatin1());
+        const QByteArray body = announcement(name.toLatin1(), 2, 7, false);
+        const QByteArray frames = encode(quint64(body.size())) + body + encode(quint64(5)) + "hello";
+        constexpr int kPeers = 20;
+        for (int i = 0; i < kPeers; ++i) {
+            QLocalSocket socket;
+            socket.connectToServer(name);
+            QVERIFY(socket.waitForConnected(3000));
+            socket.write(frames);
+            socket.flush();
+            socket.abort();
+        }
+        QTest::qWait(500);
+        QCOMPARE(primary.process().state(), QProcess::Running);
+        QVERIFY(primary.count("message 7 hello") > 0);
+        QCOMPARE(primary.finish(), 0);
+    }
+
     // A block left saying "primary present" by a process that is gone, or
     // whose pid now runs another program, must not keep the next start out.
     void stalePrimaryIsTakenOver_data()
