@@ -64,9 +64,11 @@ struct ToneFile
     double seconds;
 };
 
+// The two quiet tones outlast every wait for them (5 s), so a stream that
+// starts late on a busy machine is still heard.
 const ToneFile kFiles[] = {
-    {"low.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 440, kQuiet, 4},
-    {"high.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1000, kQuiet, 4},
+    {"low.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 440, kQuiet, 10},
+    {"high.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1000, kQuiet, 10},
     {"loud.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 660, kLoud, 4},
     {"short.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 880, kLoud, 0.6},
     {"voice.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 550, kLoud, 2},
