@@ -233,6 +233,8 @@ std::unique_ptr<Output> createNoSoundOutput(SystemImpl* system);
 
 // Sound server access; null when no server answers (error says why).
 PulseClientPtr connectPulse(std::string* error);
+// Whether the connection still stands (false once the server went away).
+bool pulseConnected(PulseClient* client);
 bool listPulseDevices(PulseClient* client, std::vector<DriverInfo>* sinks, std::vector<DriverInfo>* sources);
 // The output keeps using `client`, which must outlive it.
 std::unique_ptr<Output> createPulseOutput(SystemImpl* system, PulseClient* client, const std::string& device,

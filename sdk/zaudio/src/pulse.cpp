@@ -333,6 +333,14 @@ PulseClientPtr connectPulse(std::string* error)
     return client;
 }
 
+bool pulseConnected(PulseClient* client)
+{
+    pa_threaded_mainloop_lock(client->loop);
+    const bool ready = pa_context_get_state(client->context) == PA_CONTEXT_READY;
+    pa_threaded_mainloop_unlock(client->loop);
+    return ready;
+}
+
 bool listPulseDevices(PulseClient* client, std::vector<DriverInfo>* sinks, std::vector<DriverInfo>* sources)
 {
     pa_threaded_mainloop_lock(client->loop);

@@ -686,12 +686,50 @@ Result System::getRecordDriverInfo(int driverId, char* name, int nameLength, Gui
     return Ok;
 }
 
+namespace {
+
+// The server went away and came back (a restart): the dead connection and its
+// stream are dropped and the output opens anew on `driverId` (the default
+// device when there is no such driver). Sounds, channels and DSPs stay.
+void reconnectPulse(SystemImpl* s, int driverId)
+{
+    if (s->output)
+        s->output->stop();
+    s->output.reset();
+    s->pulse = connectPulse(&s->pulseError);
+    s->sinks.clear();
+    s->sources.clear();
+    if (s->pulse)
+        listPulseDevices(s->pulse.get(), &s->sinks, &s->sources);
+    s->driversListed = true;
+    std::string device;
+    if (driverId >= 0 && driverId < static_cast<int>(s->sinks.size()))
+        device = s->sinks[static_cast<std::size_t>(driverId)].name;
+    std::string error = s->pulseError;
+    if (s->pulse)
+        s->output = createPulseOutput(s, s->pulse.get(), device, &error);
+    if (!s->output || s->output->start() != Ok) {
+        logMessage(4, "[zaudio] The sound server is still missing (" + error + "); the output stays silent.");
+        s->output = std::make_unique<NoSoundOutput>(s);
+        s->output->start();
+        return;
+    }
+    logMessage(2, "[zaudio] Connected to the sound server again.");
+}
+
+} // namespace
+
 Result System::setDriver(int driverId) const
 {
     Access a;
     if (Result r = access(id(), Kind::System, &a); r != Ok)
         return r;
     SystemImpl* s = a.system;
+    // A playing system whose connection died, or that fell back to silence
+    // after one did, opens its output again.
+    if (s->initialized && s->outputType == OutputType::Pulse && s->activeOutput == OutputType::Pulse &&
+        (!s->pulse || !pulseConnected(s->pulse.get())))
+        reconnectPulse(s, driverId);
     if (!s->driversListed || s->activeOutput == OutputType::Pulse)
         listDrivers(s);
     if (driverId < 0 || driverId >= static_cast<int>(s->sinks.size()))
