@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int kConnectTimeoutMs = 2000;
-constexpr int kReconnectIntervalMs = 2000;
+constexpr int kReconnectIntervalMs = 500;
 constexpr int kSwitchDelayMs = 100;
 constexpr int kLookupTries = 3;
 constexpr int kLookupPauseMs = 100;
@@ -155,6 +155,7 @@ void AudioCapturePulse::Private::connectServer()
     if (!reconnected)
         return;
     LogInfo("[capture] connected to the sound server again");
+    emit q->serverBack();
     QList<QPair<int, QString>> present;
     {
         PulseLock lock(session);
@@ -169,6 +170,7 @@ void AudioCapturePulse::Private::onServerLost()
 {
     const QString reason = session.lastError();
     LogError(QStringLiteral("[capture] lost the sound server: %1").arg(reason));
+    emit q->serverLost();
     if (capture)
         captureEnded(capture->generation, reason);
     closeStream();

@@ -72,6 +72,12 @@ signals:
     // One packet: frames × channels 32-bit floats at 48000 Hz, owned by the
     // receivers. `samples` is null for a hole in the stream.
     void pcmReadData(QSharedPointer<float> samples, int count);
+    // The sound server went away; emitted before its devices are reported gone.
+    void serverLost();
+    // The server answers again (a restart); emitted before its devices are
+    // reported back and capture resumes on them, so the voice's own
+    // connection can be made again first.
+    void serverBack();
 
 private:
     friend class DeviceNotifier;

@@ -12,7 +12,10 @@
 #include "vstplugin.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
+
+#include <utility>
 
 #include <cmath>
 
@@ -30,6 +33,12 @@ int volumeToPercent(float volume)
     return static_cast<int>(std::lround(volume * 100.0f));
 }
 constexpr int kDeviceDetectionMs = 1500;
+// A sound server that restarts is back within this: until then the devices it
+// took along are not reported to the user as unplugged.
+constexpr int kServerGraceMs = 5000;
+// A restarted server adds its devices in a burst; this long after the last,
+// it is taken as complete.
+constexpr int kSettleAfterRestartMs = 1000;
 constexpr int kUninstallVirtualMs = 2000;
 
 } // namespace
@@ -44,7 +53,15 @@ struct AudioManager::Private
     AudioMulitPlayback* virtualSoundboard = nullptr;
     int sampleRate = AudioCapturePulse::kSampleRate;
     QString previousDefaultInput;
-    bool cableMissing = false; // reported by uninstallVirtual, until the cable is attached again
+    bool cableMissing = false;   // reported by uninstallVirtual, until the cable is attached again
+    bool serverDown = false;     // between the server going away and its return
+    QStringList heldDisconnects; // devices that went with the server, reported if it stays away
+    QTimer* graceTimer = nullptr;
+    bool restoring = false; // the server is back and still adding its devices
+    QTimer* settleTimer = nullptr;
+    QElapsedTimer restoreClock;
+    QString attachedOutput; // where the voice plays again since the restart
+    QString attachedCable;
     QString inputName;
     QString outputName;
     bool voiceSuspended = false;
@@ -68,6 +85,12 @@ struct AudioManager::Private
     }
     void pollMeters();
     void logUnderruns();
+    // The server restarted: the cable's modules, the voice's connection and
+    // streams and both soundboards are made again; capture then resumes by itself.
+    void restoreAfterRestart();
+    // Opens the voice and the soundboards on their devices as these appear
+    // after a restart; `settled`: no more are coming, fall back where needed.
+    void reattach(bool settled);
     // The effect the voice runs now (the latest applied); null before start().
     VoiceChain::Effect* effect() const { return voicePlayer ? voicePlayer->chain()->latest() : nullptr; }
 };
@@ -87,6 +110,25 @@ AudioManager::AudioManager() : d(std::make_unique<Private>())
     d->healthTimer = new QTimer(this);
     d->healthTimer->setInterval(kHealthIntervalMs);
     connect(d->healthTimer, &QTimer::timeout, this, [this] { d->logUnderruns(); });
+    d->settleTimer = new QTimer(this);
+    d->settleTimer->setSingleShot(true);
+    d->settleTimer->setInterval(kSettleAfterRestartMs);
+    connect(d->settleTimer, &QTimer::timeout, this, [this] { d->reattach(true); });
+    d->graceTimer = new QTimer(this);
+    d->graceTimer->setSingleShot(true);
+    d->graceTimer->setInterval(kServerGraceMs);
+    connect(d->graceTimer, &QTimer::timeout, this, [this] {
+        if (!d->serverDown)
+            return;
+        LogError("[Audio] the sound server has not come back");
+        const QStringList names = std::exchange(d->heldDisconnects, {});
+        for (const QString& name : names)
+            emit deviceDisconnect(name);
+        if (!d->cableMissing) {
+            d->cableMissing = true;
+            emit uninstallVirtual();
+        }
+    });
 }
 
 AudioManager::~AudioManager() = default;
@@ -159,12 +201,30 @@ void AudioManager::start()
     }
     d->capture->startCapture(input.device.name);
     d->inputName = input.device.name;
-    connect(d->capture->notifier(), &DeviceNotifier::deviceDisconnect, this, &AudioManager::deviceDisconnect);
+    connect(d->capture->notifier(), &DeviceNotifier::deviceDisconnect, this, [this](const QString& name) {
+        if (d->serverDown)
+            d->heldDisconnects.append(name);
+        else
+            emit deviceDisconnect(name);
+    });
+    connect(d->capture, &AudioCapturePulse::serverLost, this, [this] {
+        LogInfo("[Audio] the sound server went away; waiting for it to come back");
+        d->serverDown = true;
+        d->heldDisconnects.clear();
+        d->graceTimer->start();
+    });
+    connect(d->capture, &AudioCapturePulse::serverBack, this, [this] { d->restoreAfterRestart(); });
+    connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this, [this](int, int state) {
+        if (state != 1 || !d->restoring)
+            return;
+        d->reattach(false);
+        d->settleTimer->start();
+    });
     connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this,
             &AudioManager::deviceStateChanger);
     // A cable taken away while running is reported once, as at start-up.
     connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this, [this](int, int state) {
-        if (state != 4 || d->cableMissing)
+        if (state != 4 || d->cableMissing || d->serverDown)
             return;
         QList<AudioDevice> inputs;
         QList<AudioDevice> outputs;
@@ -184,6 +244,81 @@ void AudioManager::start()
     emit deviceReady();
     d->meterTimer->start();
     d->healthTimer->start();
+}
+
+void AudioManager::Private::restoreAfterRestart()
+{
+    const bool wasDown = serverDown;
+    serverDown = false;
+    graceTimer->stop();
+    heldDisconnects.clear();
+    if (!voicePlayer)
+        return;
+    restoreClock.start();
+    // The cable's sides were modules of the old server. When the cable was
+    // missing before, or the wait for the server ran out, the user decides.
+    if (wasDown && !cableMissing) {
+        QString error;
+        if (!VirtualCable::load(&error))
+            LogError(QStringLiteral("[Audio] cannot make the virtual cable again: %1").arg(error));
+    }
+    // The connection first, at once: capture resumes on it as soon as the
+    // microphone is back. The outputs follow their devices, which a server
+    // that has just started may still be adding.
+    attachedOutput.clear();
+    attachedCable.clear();
+    voicePlayer->reconnect(QString(), QString());
+    restoring = true;
+    reattach(false);
+    settleTimer->start();
+}
+
+void AudioManager::Private::reattach(bool settled)
+{
+    QList<AudioDevice> inputs;
+    QList<AudioDevice> outputs;
+    Utility* utility = Utility::instance();
+    utility->audioDeviceList(inputs, outputs);
+    const auto named = [&outputs](const QString& name) {
+        for (const AudioDevice& device : qAsConst(outputs)) {
+            if (device.name == name)
+                return device;
+        }
+        return AudioDevice();
+    };
+    if (attachedOutput.isEmpty()) {
+        // The device in use before; once the server has settled without it,
+        // the one the usual choice gives.
+        AudioDevice device = named(outputName);
+        if (device.name.isEmpty() && settled)
+            device = utility->chooseDevice(1, inputName, outputName).device;
+        if (!device.name.isEmpty()) {
+            attachedOutput = outputName = device.name;
+            voicePlayer->setOutputDevice(device.name);
+            if (outputSoundboard)
+                outputSoundboard->setDriver(device.id);
+        }
+    }
+    if (attachedCable.isEmpty() && !cableMissing) {
+        const AudioDevice cable = named(QString::fromLatin1(VirtualCable::kPlaybackDescription));
+        if (!cable.name.isEmpty()) {
+            attachedCable = cable.name;
+            voicePlayer->setVirtualDevice(cable.name);
+            if (virtualSoundboard)
+                virtualSoundboard->setDriver(cable.id);
+        }
+    }
+    if (!settled)
+        return;
+    restoring = false;
+    // Other programs are offered the cable as their microphone again, as at start-up.
+    if (!attachedCable.isEmpty())
+        utility->chooseDevice(0, inputName, outputName);
+    LogInfo(QStringLiteral("[Audio] after the server's restart the voice plays to %1 and %2; settled %3 ms "
+                           "after the server answered")
+                .arg(attachedOutput.isEmpty() ? QStringLiteral("no output") : attachedOutput,
+                     attachedCable.isEmpty() ? QStringLiteral("no cable") : attachedCable)
+                .arg(restoreClock.elapsed()));
 }
 
 void AudioManager::release()

@@ -235,6 +235,20 @@ bool AudioPlayback::init(const QString& outputName, const QString& cableName)
     return true;
 }
 
+bool AudioPlayback::reconnect(const QString& outputName, const QString& cableName)
+{
+    if (d->native) {
+        d->native->close();
+        d->native.reset();
+    }
+    d->output.close();
+    d->cable.close();
+    d->session.disconnect();
+    d->rateChecked = false;
+    d->flushRequested.store(true);
+    return init(outputName, cableName);
+}
+
 bool AudioPlayback::isNative() const
 {
     return d->native != nullptr;

@@ -46,6 +46,9 @@ public:
     // described `outputName` and `cableName` (empty: that output stays
     // closed). False when there is no server.
     bool init(const QString& outputName, const QString& cableName);
+    // After the sound server restarted: connects again and opens both outputs
+    // anew (in PipeWire's graph, a new node). The effects and their state stay.
+    bool reconnect(const QString& outputName, const QString& cableName);
     // The connection whose loop thread is the voice thread; the capture runs on it.
     PulseSession* session() const;
     // Whether the voice runs in PipeWire's graph; the microphone is then

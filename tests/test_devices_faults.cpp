@@ -4,6 +4,7 @@
 
 #include "audiocapturepulse.h"
 #include "launchmanager.h"
+#include "pulsetools.h"
 #include "spdlogcore.h"
 #include "utility.h"
 #include "virtualcable.h"
@@ -22,22 +23,6 @@ int logLinesWith(const QString& text)
     if (!log.open(QIODevice::ReadOnly))
         return -1;
     return QString::fromUtf8(log.readAll()).count(text);
-}
-
-// A private server of its own in `dir`, on the back-end the test run asks for.
-bool pulseEnv(const QString& action, const QString& dir)
-{
-    QStringList arguments{action, dir};
-    const QByteArray backend = qgetenv("ZELVANI_PULSE_BACKEND");
-    if (action == QLatin1String("start") && !backend.isEmpty())
-        arguments.append(QStringLiteral("--") + QString::fromLatin1(backend));
-    QProcess process;
-    process.start(QStringLiteral(ZELVANI_PULSE_ENV), arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        qWarning("pulse-env %s: %s", qPrintable(action), process.readAllStandardError().constData());
-        return false;
-    }
-    return true;
 }
 
 } // namespace

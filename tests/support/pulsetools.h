@@ -38,6 +38,26 @@ inline QString pactl(const QStringList& arguments, bool* ok = nullptr)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
+#ifdef ZELVANI_PULSE_ENV
+// A private server of the test's own in `dir` (scripts/pulse-env): "start"
+// (on the back-end the test run asks for; it stops one running there first)
+// or "stop".
+inline bool pulseEnv(const QString& action, const QString& dir)
+{
+    QStringList arguments{action, dir};
+    const QByteArray backend = qgetenv("ZELVANI_PULSE_BACKEND");
+    if (action == QLatin1String("start") && !backend.isEmpty())
+        arguments.append(QStringLiteral("--") + QString::fromLatin1(backend));
+    QProcess process;
+    process.start(QStringLiteral(ZELVANI_PULSE_ENV), arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        qWarning("pulse-env %s: %s", qPrintable(action), process.readAllStandardError().constData());
+        return false;
+    }
+    return true;
+}
+#endif
+
 // Loads a module and answers its index, -1 on failure.
 inline int loadModule(const QStringList& arguments)
 {
