@@ -69,6 +69,7 @@ constexpr std::array<std::array<const char*, 2>, 3> kFontSubstitutes = {{
 int g_signalPipe[2] = {-1, -1};
 
 QtMessageHandler g_terminalHandler = nullptr;
+int g_terminalFd = -1; // the terminal's standard error once it is captured into the log
 
 // Qt's messages and those of the libraries that report through Qt (the audio
 // library's error reports among them) go to the log file, tagged with their
@@ -82,8 +83,15 @@ void logQtMessage(QtMsgType type, const QMessageLogContext& context, const QStri
         LogInfo(line);
     else
         LogError(line);
-    if (g_terminalHandler)
+    // Standard error is logged as well once captured: the terminal gets the
+    // message directly, so the file does not hold it twice.
+    if (g_terminalFd >= 0) {
+        const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
+        const ssize_t shown = ::write(g_terminalFd, text.constData(), static_cast<std::size_t>(text.size()));
+        (void)shown;
+    } else if (g_terminalHandler) {
         g_terminalHandler(type, context, message);
+    }
 }
 
 void onQuitSignal(int)
@@ -180,6 +188,7 @@ void AppManager::installMessageHandler()
         return;
     installed = true;
     g_terminalHandler = qInstallMessageHandler(logQtMessage);
+    g_terminalFd = SpdLogCaptureStandardError();
 }
 
 void AppManager::registerFontSubstitutes()

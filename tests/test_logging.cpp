@@ -14,6 +14,8 @@
 #include <QTest>
 
 #include <sys/stat.h>
+
+#include <cstdio>
 #include <thread>
 #include <vector>
 
@@ -175,6 +177,25 @@ private slots:
         QCOMPARE(match.captured(3), QStringLiteral("crash.cpp"));
         QCOMPARE(match.captured(4), QStringLiteral("77"));
         QCOMPARE(match.captured(5), QStringLiteral("bugsplat::unhandledExceptionFilter"));
+    }
+
+    // What libraries print to standard error (the mp3 decoder's notes) is
+    // logged as well, line by line, and still reaches the terminal; Qt's
+    // messages are not logged twice on that way.
+    void standardErrorReachesTheFile()
+    {
+        AppManager::installMessageHandler();
+        std::fprintf(stderr, "Note: Illegal Audio-MPEG-Header 0x00000000 at offset 23.\nNote: Trying to ");
+        std::fprintf(stderr, "resync...\n");
+        std::fflush(stderr);
+        qWarning("once only %d", 7);
+        QTRY_VERIFY(readLines(logFile()).join(QLatin1Char('\n')).contains(QLatin1String("resync")));
+        const QString log = readLines(logFile()).join(QLatin1Char('\n'));
+        QVERIFY(log.contains(QStringLiteral("[warning] ")));
+        QVERIFY(log.contains(
+            QStringLiteral("[stderr] Note: Illegal Audio-MPEG-Header 0x00000000 at offset 23.")));
+        QVERIFY(log.contains(QStringLiteral("[stderr] Note: Trying to resync...")));
+        QCOMPARE(log.count(QStringLiteral("once only 7")), 1);
     }
 };
 

@@ -15,6 +15,13 @@ void SpdLogW(const char* sourceFile, int line, int level, const wchar_t* format,
 // Writes everything buffered to disk.
 void SpdLogFlush();
 
+// From here on, standard error reaches the log too: libraries that print
+// there (the mp3 decoder's "Note: ..." lines among them) are kept with the
+// rest, each line as a warning "[stderr] ...", and still shown on the
+// terminal. Needs the log file (InitSpdLogW) first. Answers the descriptor of
+// the terminal's own standard error, for writers whose lines are logged
+// already; -1 when it could not be set up.
+int SpdLogCaptureStandardError();
 // Full path of the current log file, or an empty string before InitSpdLogW.
 const char* SpdLogFilePath();
 

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <cwchar>
@@ -17,6 +18,12 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <thread>
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#include <sanitizer/common_interface_defs.h>
+#define ZELVANI_SANITIZER_REPORTS 1
+#endif
 #include <unistd.h>
 #include <vector>
 
@@ -207,6 +214,60 @@ void InitSpdLogW(const wchar_t* fileName, const wchar_t* folder)
     std::lock_guard<std::mutex> lock(g_initMutex);
     std::snprintf(g_filePath, sizeof g_filePath, "%s", path.c_str());
     std::atomic_store(&g_logger, logger);
+}
+
+int SpdLogCaptureStandardError()
+{
+    static int terminal = -1;
+    std::lock_guard<std::mutex> lock(g_initMutex);
+    // Before the file, the log itself writes to standard error.
+    if (terminal >= 0 || g_filePath[0] == '\0')
+        return terminal;
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return -1;
+    const int saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (saved < 0 || ::dup2(ends[1], STDERR_FILENO) < 0) {
+        ::close(ends[0]);
+        ::close(ends[1]);
+        if (saved >= 0)
+            ::close(saved);
+        return -1;
+    }
+    ::close(ends[1]);
+    terminal = saved;
+#ifdef ZELVANI_SANITIZER_REPORTS
+    // A sanitizer's report comes as the process ends, when nothing reads the
+    // pipe any more: it goes to the terminal directly.
+    __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<std::uintptr_t>(saved)));
+#endif
+    std::thread([reader = ends[0], saved] {
+        std::string pending;
+        char buffer[4096];
+        const auto logLine = [](std::string line) {
+            while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+                line.pop_back();
+            if (!line.empty())
+                write(__FILE__, __LINE__, 3, "[stderr] " + line);
+        };
+        for (;;) {
+            const ssize_t got = ::read(reader, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            const ssize_t shown = ::write(saved, buffer, static_cast<std::size_t>(got));
+            (void)shown;
+            pending.append(buffer, static_cast<std::size_t>(got));
+            for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
+                logLine(pending.substr(0, end));
+                pending.erase(0, end + 1);
+            }
+            if (pending.size() > sizeof buffer)
+                logLine(std::exchange(pending, {}));
+        }
+    }).detach();
+    return terminal;
 }
 
 void SpdLogA(const char* sourceFile, int line, int level, const char* format, ...)
