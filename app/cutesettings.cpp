@@ -1,5 +1,7 @@
 #include "cutesettings.h"
 
+#include "savereport.h"
+
 #include "resourceseed.h"
 
 #include "spdlog_qt"
@@ -175,16 +177,26 @@ struct CuteSettings::Private
         return checkedHealthy[scope];
     }
 
+    // Why a settings file cannot be written, in a few words.
+    static QString writeProblem(const QString& path)
+    {
+        const QFileInfo file(path);
+        if (!QFileInfo(file.absolutePath()).isWritable())
+            return QStringLiteral("the folder is read-only");
+        if (file.exists() && !file.isWritable())
+            return QStringLiteral("the file is read-only");
+        return file.exists() && !file.isFile() ? QStringLiteral("not a settings file")
+                                               : QStringLiteral("the disk may be full");
+    }
+
     void reportBroken(int scope, const QSettings& store)
     {
         if (reported[scope])
             return;
         reported[scope] = true;
-        LogError(QStringLiteral("[Settings] %1 (%2) cannot be read (%3); changes are kept until the program "
+        LogError(QStringLiteral("[Settings] %1 (%2) cannot be used (%3); changes are kept until the program "
                                 "ends and the file is left as it is.")
-                     .arg(QLatin1String(scopeName(scope)), store.fileName(),
-                          QFileInfo(store.fileName()).isFile() ? QStringLiteral("not a settings file")
-                                                               : QStringLiteral("no access")));
+                     .arg(QLatin1String(scopeName(scope)), store.fileName(), writeProblem(store.fileName())));
     }
 };
 
@@ -192,6 +204,13 @@ CuteSettings::CuteSettings() : d(std::make_unique<Private>())
 {
     configPath();
     d->files.insert(Ini, settingsFile());
+    // A folder that cannot be written is said at once: the program starts
+    // with what it can read and keeps changes until it ends.
+    const QString file = settingsFile();
+    if (!QFileInfo(QFileInfo(file).absolutePath()).isWritable()) {
+        LogError(QStringLiteral("[Settings] %1 cannot be written: the folder is read-only").arg(file));
+        SaveReport::instance()->failed(file, Private::writeProblem(file));
+    }
 }
 
 CuteSettings::~CuteSettings() = default;
@@ -238,6 +257,7 @@ void CuteSettings::setValue(const QString& key, const QVariant& value, int scope
     if (!d->usable(scope, *store)) {
         d->reportBroken(scope, *store);
         d->unsaved[scope].insert(key, value);
+        SaveReport::instance()->failed(store->fileName(), d->writeProblem(store->fileName()));
         return;
     }
     d->unsaved[scope].remove(key);

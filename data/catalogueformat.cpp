@@ -1,5 +1,7 @@
 #include "catalogueformat.h"
 
+#include "savereport.h"
+
 #include "spdlog_qt"
 
 #include <QDataStream>
@@ -48,10 +50,7 @@ QString numberText(float value)
 
 bool commit(QSaveFile& file, const QString& path)
 {
-    if (file.commit())
-        return true;
-    LogError(QStringLiteral("[Catalogue] cannot write %1: %2").arg(path, file.errorString()));
-    return false;
+    return SaveReport::commit(file, path, "Catalogue");
 }
 
 } // namespace
@@ -312,10 +311,8 @@ void keepBrokenFile(const QString& path)
 bool writeIdList(const QString& path, const QList<int>& ids)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        LogError(QStringLiteral("[Catalogue] cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return commit(file, path);
     QDataStream out(&file);
     out << static_cast<quint32>(ids.size());
     for (int id : ids)
@@ -326,10 +323,8 @@ bool writeIdList(const QString& path, const QList<int>& ids)
 bool writeJsonArray(const QString& path, const QJsonArray& array)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        LogError(QStringLiteral("[Catalogue] cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return commit(file, path);
     file.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
     return commit(file, path);
 }

@@ -1,6 +1,7 @@
 #include "hotkeytable.h"
 
 #include "catalogueformat.h"
+#include "savereport.h"
 #include "spdlog_qt"
 
 #include <QDataStream>
@@ -149,10 +150,8 @@ bool readTable(const QString& path, Table* table)
 bool writeTable(const QString& path, const Table& table)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        LogError(QStringLiteral("[HotKey] cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveReport::commit(file, path, "HotKey");
     QDataStream out(&file);
     out << static_cast<quint32>(table.size());
     // Reverse iteration order, as Qt streams a hash.
@@ -163,11 +162,7 @@ bool writeTable(const QString& path, const Table& table)
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
         out << static_cast<qint32>((*entry).key().first) << static_cast<qint32>((*entry).key().second)
             << (*entry).value();
-    if (!file.commit()) {
-        LogError(QStringLiteral("[HotKey] cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    return SaveReport::commit(file, path, "HotKey");
 }
 
 } // namespace HotKey

@@ -8,6 +8,7 @@
 #include "catalogueformat.h"
 #include "cutesettings.h"
 #include "hotkeytable.h"
+#include "savereport.h"
 #include "spdlogcore.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +139,7 @@ private slots:
         filler.close();
         QTemporaryDir logFolder;
         InitSpdLogW(L"AppLog.log", logFolder.path().toStdWString().c_str());
+        QSignalSpy reported(SaveReport::instance(), &SaveReport::saveFailed);
         QList<int> many;
         for (int i = 0; i < 20000; ++i)
             many.append(i);
@@ -155,6 +158,17 @@ private slots:
         QCOMPARE(fileBytes(keys), before[2]);
         const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(SpdLogFilePath())));
         QVERIFY2(log.contains(QStringLiteral("No space left on device")), qPrintable(log.right(1000)));
+        // The window is told once per file, with the system's reason.
+        QCOMPARE(reported.count(), 3);
+        QCOMPARE(reported.at(0).at(0).toString(), favorites);
+        QVERIFY(reported.at(0).at(1).toString().contains(QLatin1String("No space left on device")));
+        QVERIFY(!Catalogue::writeIdList(favorites, many));
+        QCOMPARE(reported.count(), 3);
+        QCOMPARE(SaveReport::instance()->failing().size(), 3);
+        // Space again: the next save works and a later failure is told anew.
+        filler.remove();
+        QVERIFY(Catalogue::writeIdList(favorites, {4, 5, 6}));
+        QCOMPARE(SaveReport::instance()->failing().size(), 2);
     }
 };
 

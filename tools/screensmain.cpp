@@ -348,7 +348,15 @@ int main(int argc, char** argv)
             CableInstallDialog::run(true, window);
         } else if (what.startsWith(QLatin1String("message-"))) {
             const int type = what.mid(8).toInt();
-            router->showDialog(type, window, QVariantList{1000001, 1000001});
+            // The failed-save notice names a file and the system's reason; the others take two ids.
+            const QVariant data =
+                type == ModuleDialogManager::DT_SaveFailed
+                    ? QVariant(
+                          QStringList{QDir::homePath() + QStringLiteral("/.local/share/Zelvani/Zelvani Voice "
+                                                                        "Changer/Custom.dat"),
+                                      QStringLiteral("No space left on device")})
+                    : QVariant(QVariantList{1000001, 1000001});
+            router->showDialog(type, window, data);
         }
     });
 

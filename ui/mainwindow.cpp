@@ -15,6 +15,7 @@
 #include "moduledialogmanager.h"
 #include "modulelayout.h"
 #include "modulemanager.h"
+#include "savereport.h"
 #include "webpages.h"
 #include "ximagebox.h"
 #include "xline.h"
@@ -142,6 +143,23 @@ MainWindow::MainWindow(QWidget* parent) : XFramelessWindow(parent), d(std::make_
         }
     });
     buildTray();
+
+    // A file of the user's that cannot be saved (a full disk, a read-only
+    // folder) is told once over the shown window; what failed before it
+    // showed is told when it does.
+    connect(
+        SaveReport::instance(), &SaveReport::saveFailed, this,
+        [this](const QString& path, const QString& reason) {
+            if (isVisible())
+                tellSaveFailed(path, reason);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::tellSaveFailed(const QString& path, const QString& reason)
+{
+    ModuleDialogManager::instance()->showDialog(ModuleDialogManager::DT_SaveFailed, this,
+                                                QStringList{path, reason});
 }
 
 MainWindow::~MainWindow() = default;
@@ -226,6 +244,12 @@ void MainWindow::onLaunchFinished()
         LogInfo("[Tray] started in the tray");
     else
         show();
+    if (isVisible()) {
+        const QHash<QString, QString> earlier = SaveReport::instance()->failing();
+        for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
+            QTimer::singleShot(
+                0, this, [this, path = it.key(), reason = it.value()] { tellSaveFailed(path, reason); });
+    }
     CuteSettings* settings = CuteSettings::instance();
     if (settings->value(QStringLiteral("firstLaunch"), true, Native).toBool()) {
         QTimer::singleShot(kWelcomeDelayMs, this, [] { WebPages::open(WebPages::Page::Welcome); });

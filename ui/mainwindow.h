@@ -41,6 +41,8 @@ public slots:
     // Shows the window, then starts the engine and the hotkeys; the welcome
     // page on the first start, a silent update check 5 s later.
     void onLaunchFinished();
+    // Says that a file of the user's cannot be saved, and why.
+    void tellSaveFailed(const QString& path, const QString& reason);
     // Back from the tray or from minimised.
     void restoreFromTray();
     // The window on screen with the soundboard open.

@@ -14,11 +14,12 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QSystemTrayIcon>
 
 namespace {
 
-constexpr int kLastType = ModuleDialogManager::DT_PlaySoundFail;
+constexpr int kLastType = ModuleDialogManager::DT_SaveFailed;
 
 // Plain text for a rich-text message box: escaped, line breaks kept.
 QString richText(const QString& text)
@@ -114,6 +115,16 @@ QDialog* ModuleDialogManager::create(int type, QWidget* parent, const QVariant& 
             {QCoreApplication::translate("ModuleDialogManager", "Cancel"),
              QCoreApplication::translate("ModuleDialogManager", "Delete")},
             parent);
+    case DT_SaveFailed: {
+        const QStringList fileAndReason = data.toStringList();
+        return message(
+            QCoreApplication::translate(
+                "ModuleDialogManager",
+                "Cannot save %1 (%2).\n\nThe file keeps its earlier content, and your changes last "
+                "until the program closes. Free some disk space or make the folder writable.")
+                .arg(QDir::toNativeSeparators(fileAndReason.value(0)), fileAndReason.value(1)),
+            {QCoreApplication::translate("ModuleDialogManager", "OK")}, parent);
+    }
     case DT_MoreGroup: {
         const QVariantMap map = data.toMap();
         return new MoreGroupDialog(map.value(QStringLiteral("groupType")).toInt(),

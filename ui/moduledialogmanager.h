@@ -30,7 +30,8 @@ public:
         DT_ParamNoChanged = 9,
         DT_SaveParam = 10,
         DT_DeleteVoice = 11,
-        DT_PlaySoundFail = 12
+        DT_PlaySoundFail = 12,
+        DT_SaveFailed = 13
     };
     Q_ENUM(DialogType)
 
@@ -42,7 +43,8 @@ public:
     // gives no result. `data` depends on the type: the anchor point of the
     // volume pop-up, the conflicting binding's pair (a list of two ints) of
     // the key-conflict notice, {"count", "groupId", "groupType"} of the
-    // group dialog (result 100 + the chosen id), the mode of the save dialog.
+    // group dialog (result 100 + the chosen id), the mode of the save dialog, the
+    // file and the reason (a list of two strings) of the failed-save notice.
     int showDialog(int type, QWidget* parent = nullptr, const QVariant& data = QVariant());
     bool isOpen(int type) const;
     // The open dialog of `type`, if any (tests, the screens that update it).

@@ -621,6 +621,14 @@ Mit Ihrem Mikrofon/Kopfhörer stimmt etwas nicht. Bitte klicken Sie auf „Erken
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Wiedergabe fehlgeschlagen, die Datei existiert nicht oder ist beschädigt! Möchten Sie diesen Sound löschen?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>%1 kann nicht gespeichert werden (%2).
+
+Die Datei behält ihren bisherigen Inhalt, und Ihre Änderungen bleiben bis zum Schließen des Programms erhalten. Geben Sie Speicherplatz frei oder machen Sie den Ordner beschreibbar.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

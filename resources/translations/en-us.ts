@@ -621,6 +621,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ Hay un problema con tu micrófono o auriculares. Haz clic en «Detectar» para v
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>No se puede reproducir: ¡el archivo no existe o está dañado! ¿Quieres eliminar este sonido?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>No se puede guardar %1 (%2).
+
+El archivo conserva su contenido anterior y tus cambios se mantienen hasta que se cierre el programa. Libera espacio en el disco o permite escribir en la carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

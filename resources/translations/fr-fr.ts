@@ -621,6 +621,14 @@ Votre micro ou votre casque rencontre un problème. Cliquez sur «&#xa0;Détecte
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Lecture impossible&#xa0;: le fichier n&apos;existe pas ou est endommagé&#xa0;! Voulez-vous supprimer ce son&#xa0;?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Impossible d&apos;enregistrer %1 (%2).
+
+Le fichier garde son contenu précédent et vos modifications restent jusqu&apos;à la fermeture du programme. Libérez de l&apos;espace disque ou rendez le dossier accessible en écriture.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ Ada masalah pada mikrofon/headphone Anda, silakan klik “Deteksi” untuk mende
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Gagal memutar, file tidak ada atau rusak! Apakah Anda ingin menghapus suara ini?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Tidak dapat menyimpan %1 (%2).
+
+Berkas tetap berisi konten sebelumnya, dan perubahan Anda bertahan sampai program ditutup. Kosongkan ruang disk atau jadikan folder dapat ditulisi.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

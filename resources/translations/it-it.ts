@@ -621,6 +621,14 @@ C&apos;è un problema con il microfono o le cuffie, fai clic su «Rileva» per r
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Riproduzione non riuscita, il file non esiste o è danneggiato! Vuoi eliminare questo suono?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Impossibile salvare %1 (%2).
+
+Il file mantiene il contenuto precedente e le modifiche restano fino alla chiusura del programma. Libera spazio su disco o rendi la cartella scrivibile.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>再生できません。ファイルが存在しないか破損しています！このサウンドを削除しますか？</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>%1 を保存できません（%2）。
+
+ファイルは以前の内容のまま残り、変更はプログラムを閉じるまで保持されます。ディスクの空き容量を増やすか、フォルダーを書き込み可能にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>재생할 수 없습니다. 파일이 없거나 손상되었습니다! 이 사운드를 삭제하시겠습니까?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>%1을(를) 저장할 수 없습니다(%2).
+
+파일은 이전 내용을 유지하며, 변경 사항은 프로그램을 닫을 때까지 유지됩니다. 디스크 공간을 확보하거나 폴더에 쓰기 권한을 부여하세요.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

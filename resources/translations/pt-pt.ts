@@ -621,6 +621,14 @@ Há um problema com o microfone ou os auscultadores. Clique em «Detetar» para 
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Falha na reprodução: o ficheiro não existe ou está danificado! Pretende eliminar este som?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Não é possível guardar %1 (%2).
+
+O ficheiro mantém o conteúdo anterior e as suas alterações duram até o programa fechar. Liberte espaço em disco ou torne a pasta gravável.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

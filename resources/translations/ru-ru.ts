@@ -621,6 +621,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Не удалось воспроизвести: файл не существует или повреждён! Удалить этот звук?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Не удаётся сохранить %1 (%2).
+
+Файл сохраняет прежнее содержимое, а ваши изменения действуют до закрытия программы. Освободите место на диске или разрешите запись в папку.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ Micrô/tai nghe của bạn đang gặp sự cố, vui lòng nhấn “Phát hi�
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>Phát thất bại, tệp không tồn tại hoặc bị hỏng! Bạn có muốn xóa âm thanh này không?</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>Không thể lưu %1 (%2).
+
+Tệp vẫn giữ nội dung trước đó và các thay đổi của bạn được giữ đến khi đóng chương trình. Hãy giải phóng dung lượng ổ đĩa hoặc cho phép ghi vào thư mục.</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>播放失败，文件不存在或已损坏！是否删除此音效？</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>无法保存 %1（%2）。
+
+文件保留原有内容，您的更改在程序关闭前有效。请释放磁盘空间或将文件夹设为可写。</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>

@@ -621,6 +621,14 @@ There is something wrong with your microphone/headphones, please click &quot;Det
         <source>Fail to play, the file does not exist or is damaged! Do you want to delete this sound?</source>
         <translation>播放失敗，檔案不存在或已損毀！是否刪除此音效？</translation>
     </message>
+    <message>
+        <source>Cannot save %1 (%2).
+
+The file keeps its earlier content, and your changes last until the program closes. Free some disk space or make the folder writable.</source>
+        <translation>無法儲存 %1（%2）。
+
+檔案保留原有內容，您的變更在程式關閉前有效。請釋放磁碟空間或將資料夾設為可寫入。</translation>
+    </message>
 </context>
 <context>
     <name>MoreGroupDialog</name>
