@@ -25,8 +25,8 @@ inline void note()
 
 } // namespace alloccount
 
-#if defined(__SANITIZE_ADDRESS__)
-// From <sanitizer/allocator_interface.h>, which GCC does not install; libasan has it.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+// From <sanitizer/allocator_interface.h>, which GCC does not install; libasan and libtsan have it.
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
                                                                              std::size_t),
                                                          void (*free_hook)(const volatile void*));
