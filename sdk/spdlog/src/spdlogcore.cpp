@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdarg>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <cwchar>
@@ -216,6 +217,10 @@ void InitSpdLogW(const wchar_t* fileName, const wchar_t* folder)
     std::atomic_store(&g_logger, logger);
 }
 
+// Set as the program ends: the logger is about to go, so what still comes on
+// standard error only reaches the terminal.
+std::atomic<bool> g_exiting{false};
+
 int SpdLogCaptureStandardError()
 {
     static int terminal = -1;
@@ -236,6 +241,7 @@ int SpdLogCaptureStandardError()
     }
     ::close(ends[1]);
     terminal = saved;
+    std::atexit([] { g_exiting.store(true); });
 #ifdef ZELVANI_SANITIZER_REPORTS
     // A sanitizer's report comes as the process ends, when nothing reads the
     // pipe any more: it goes to the terminal directly.
@@ -247,7 +253,7 @@ int SpdLogCaptureStandardError()
         const auto logLine = [](std::string line) {
             while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
                 line.pop_back();
-            if (!line.empty())
+            if (!line.empty() && !g_exiting.load())
                 write(__FILE__, __LINE__, 3, "[stderr] " + line);
         };
         for (;;) {
