@@ -215,7 +215,9 @@ private slots:
         QVERIFY(rowNames(list(), 1).contains(QStringLiteral("Female")));
         QCOMPARE(panel()->nameLabel()->fullText(), QStringLiteral("Original voice"));
         QVERIFY(panel()->sliders().isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(std::fabs(cableFrequency() - kToneHz) < 3.0, 5000);
+        // The first voice after the engine's start: streams that start in a
+        // busy moment of the debug build take their time.
+        QTRY_VERIFY_WITH_TIMEOUT(std::fabs(cableFrequency() - kToneHz) < 3.0, 10000);
     }
 
     void groupBarHoldsWhatFitsAndTheRestBehindMore()
