@@ -151,7 +151,7 @@ private slots:
     void routers()
     {
         ModuleDialogManager* router = ModuleDialogManager::instance();
-        QCOMPARE(router->showDialog(13, m_window), -1);
+        QCOMPARE(router->showDialog(ModuleDialogManager::DT_SaveFailed + 1, m_window), -1);
         QCOMPARE(router->showDialog(-1, m_window), -1);
 
         // A second request while a message is open gets -1 and shows nothing more.
@@ -165,6 +165,18 @@ private slots:
         QCOMPARE(router->showDialog(ModuleDialogManager::DT_DeleteVoice, m_window), 2);
         QCOMPARE(second, -1);
         QVERIFY(!router->isOpen(ModuleDialogManager::DT_DeleteVoice));
+
+        // The failed-save notice names the file and the system's reason.
+        whenOpen(ModuleDialogManager::DT_SaveFailed, [](QDialog* dialog) {
+            auto* box = qobject_cast<XMessageBox*>(dialog);
+            QVERIFY(box->text().contains(
+                QStringLiteral("Cannot save /data/Custom.dat (No space left on device).")));
+            box->buttons().first()->click();
+        });
+        QCOMPARE(router->showDialog(ModuleDialogManager::DT_SaveFailed, m_window,
+                                    QStringList{QStringLiteral("/data/Custom.dat"),
+                                                QStringLiteral("No space left on device")}),
+                 1);
 
         // The messages carry their texts with the line breaks kept.
         whenOpen(ModuleDialogManager::DT_UninstallVirtual, [](QDialog* dialog) {
