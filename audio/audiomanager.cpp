@@ -57,8 +57,7 @@ struct AudioManager::Private
     bool serverDown = false;     // between the server going away and its return
     QStringList heldDisconnects; // devices that went with the server, reported if it stays away
     QTimer* graceTimer = nullptr;
-    bool restoring = false; // the server is back and still adding its devices
-    QTimer* settleTimer = nullptr;
+    QTimer* settleTimer = nullptr; // runs while a restarted server still adds its devices
     QElapsedTimer restoreClock;
     QString attachedOutput; // where the voice plays again since the restart
     QString attachedCable;
@@ -91,6 +90,13 @@ struct AudioManager::Private
     // Opens the voice and the soundboards on their devices as these appear
     // after a restart; `settled`: no more are coming, fall back where needed.
     void reattach(bool settled);
+    // The voice and the soundboard's cable player go to the cable's playback side.
+    void playOnCable(const AudioDevice& cable)
+    {
+        voicePlayer->setVirtualDevice(cable.name);
+        if (virtualSoundboard)
+            virtualSoundboard->setDriver(cable.id);
+    }
     // The effect the voice runs now (the latest applied); null before start().
     VoiceChain::Effect* effect() const { return voicePlayer ? voicePlayer->chain()->latest() : nullptr; }
 };
@@ -215,7 +221,7 @@ void AudioManager::start()
     });
     connect(d->capture, &AudioCapturePulse::serverBack, this, [this] { d->restoreAfterRestart(); });
     connect(d->capture->notifier(), &DeviceNotifier::deviceStateChanger, this, [this](int, int state) {
-        if (state != 1 || !d->restoring)
+        if (state != 1 || !d->settleTimer->isActive())
             return;
         d->reattach(false);
         d->settleTimer->start();
@@ -267,8 +273,7 @@ void AudioManager::Private::restoreAfterRestart()
     // that has just started may still be adding.
     attachedOutput.clear();
     attachedCable.clear();
-    voicePlayer->reconnect(QString(), QString());
-    restoring = true;
+    voicePlayer->reconnect();
     reattach(false);
     settleTimer->start();
 }
@@ -293,24 +298,19 @@ void AudioManager::Private::reattach(bool settled)
         if (device.name.isEmpty() && settled)
             device = utility->chooseDevice(1, inputName, outputName).device;
         if (!device.name.isEmpty()) {
-            attachedOutput = outputName = device.name;
-            voicePlayer->setOutputDevice(device.name);
-            if (outputSoundboard)
-                outputSoundboard->setDriver(device.id);
+            attachedOutput = device.name;
+            owner->setOutputDevice(device);
         }
     }
     if (attachedCable.isEmpty() && !cableMissing) {
         const AudioDevice cable = named(QString::fromLatin1(VirtualCable::kPlaybackDescription));
         if (!cable.name.isEmpty()) {
             attachedCable = cable.name;
-            voicePlayer->setVirtualDevice(cable.name);
-            if (virtualSoundboard)
-                virtualSoundboard->setDriver(cable.id);
+            playOnCable(cable);
         }
     }
     if (!settled)
         return;
-    restoring = false;
     // Other programs are offered the cable as their microphone again, as at start-up.
     if (!attachedCable.isEmpty())
         utility->chooseDevice(0, inputName, outputName);
@@ -372,9 +372,7 @@ bool AudioManager::attachVirtualCable()
     // The input's choice makes the cable's recording side the default
     // recording device again, as at start-up; the capture stays as it is.
     Utility::instance()->chooseDevice(0, d->inputName, d->outputName);
-    d->voicePlayer->setVirtualDevice(cable.device.name);
-    if (d->virtualSoundboard)
-        d->virtualSoundboard->setDriver(cable.device.id);
+    d->playOnCable(cable.device);
     LogInfo(QStringLiteral("[AudioDevice] voice and sounds go to %1 again").arg(cable.device.name));
     return true;
 }

@@ -235,7 +235,7 @@ bool AudioPlayback::init(const QString& outputName, const QString& cableName)
     return true;
 }
 
-bool AudioPlayback::reconnect(const QString& outputName, const QString& cableName)
+bool AudioPlayback::reconnect()
 {
     if (d->native) {
         d->native->close();
@@ -246,7 +246,7 @@ bool AudioPlayback::reconnect(const QString& outputName, const QString& cableNam
     d->session.disconnect();
     d->rateChecked = false;
     d->flushRequested.store(true);
-    return init(outputName, cableName);
+    return init(QString(), QString());
 }
 
 bool AudioPlayback::isNative() const

@@ -46,9 +46,11 @@ public:
     // described `outputName` and `cableName` (empty: that output stays
     // closed). False when there is no server.
     bool init(const QString& outputName, const QString& cableName);
-    // After the sound server restarted: connects again and opens both outputs
-    // anew (in PipeWire's graph, a new node). The effects and their state stay.
-    bool reconnect(const QString& outputName, const QString& cableName);
+    // After the sound server restarted: connects again (in PipeWire's graph,
+    // a new node) with both outputs closed; setOutputDevice and
+    // setVirtualDevice open them as their devices appear. The effects and
+    // their state stay.
+    bool reconnect();
     // The connection whose loop thread is the voice thread; the capture runs on it.
     PulseSession* session() const;
     // Whether the voice runs in PipeWire's graph; the microphone is then
