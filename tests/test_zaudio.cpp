@@ -7,9 +7,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <cstring>
 #include <random>
 #include <string>
+#include <thread>
 
 using namespace zaudio;
 using namespace audiosignal;
@@ -402,6 +404,46 @@ private slots:
         QVERIFY(std::abs(decibels(rms(out) / rms(in)) + 20) < 0.01);
         QCOMPARE(fader.setBypass(true), Ok);
         QVERIFY(equal(render(kBlock), &samples[2 * kBlock], 1.0f));
+    }
+
+    // Calls on a system's objects from other threads while it is released
+    // end with ErrInvalidHandle, never in freed memory: a released system is
+    // freed once no call holds it (the ThreadSanitizer build sees a call
+    // that takes the lock of a system already freed).
+    void releaseWhileOtherThreadsCallIsSafe()
+    {
+        for (int round = 0; round < 100; ++round) {
+            System system;
+            QCOMPARE(createSystem(&system), Ok);
+            QCOMPARE(system.setOutput(OutputType::Offline), Ok);
+            QCOMPARE(system.init(8), Ok);
+            ChannelGroup master;
+            DSP fader;
+            QCOMPARE(system.getMasterChannelGroup(&master), Ok);
+            QCOMPARE(system.createDSPByType(7, &fader), Ok);
+            QCOMPARE(master.addDSP(0, fader), Ok);
+            std::atomic<int> running{0};
+            std::atomic<bool> wrongCode{false};
+            const auto hammer = [&](auto call) {
+                ++running;
+                for (;;) {
+                    const Result r = call();
+                    if (r == ErrInvalidHandle)
+                        return;
+                    if (r != Ok)
+                        wrongCode = true;
+                }
+            };
+            std::thread a(hammer, [&] { return fader.setParameterFloat(0, 0.5f); });
+            std::thread b(hammer, [&] { return master.setVolume(0.5f); });
+            while (running < 2)
+                std::this_thread::yield();
+            QCOMPARE(system.release(), Ok);
+            a.join();
+            b.join();
+            QVERIFY(!wrongCode);
+            QCOMPARE(system.release(), ErrInvalidHandle);
+        }
     }
 
     void invalidHandlesAndInputsReturnTheirCodes()

@@ -30,12 +30,28 @@ inline void note()
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
                                                                              std::size_t),
                                                          void (*free_hook)(const volatile void*));
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+namespace alloccount {
+// Bytes allocated and not yet freed, in the whole process.
+inline std::size_t liveBytes()
+{
+    return __sanitizer_get_current_allocated_bytes();
+}
+} // namespace alloccount
 namespace {
 // Sees malloc and operator new alike. Installed before main, for good.
 [[maybe_unused]] const int g_hooked = __sanitizer_install_malloc_and_free_hooks(
     [](const volatile void*, std::size_t) { alloccount::note(); }, [](const volatile void*) {});
 } // namespace
 #else
+#include <malloc.h>
+namespace alloccount {
+// Bytes allocated and not yet freed, in the whole process.
+inline std::size_t liveBytes()
+{
+    return mallinfo2().uordblks;
+}
+} // namespace alloccount
 // This file's malloc is the process's; it forwards to glibc's own entry points.
 extern "C" void* __libc_malloc(std::size_t);
 extern "C" void* __libc_calloc(std::size_t, std::size_t);

@@ -148,17 +148,38 @@ void HandleTable::remove(std::uint64_t id)
     m_free.push_back(index);
 }
 
+const HandleTable::Entry* HandleTable::lookup(std::uint64_t id, Kind kind) const
+{
+    const std::uint32_t low = static_cast<std::uint32_t>(id & 0xffffffffu);
+    if (low == 0 || low > m_entries.size())
+        return nullptr;
+    const Entry& entry = m_entries[low - 1];
+    if (entry.generation != (id >> 32) || !entry.object || entry.kind != kind)
+        return nullptr;
+    return &entry;
+}
+
 bool HandleTable::find(std::uint64_t id, Kind kind, void** object, SystemImpl** system)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const std::uint32_t low = static_cast<std::uint32_t>(id & 0xffffffffu);
-    if (low == 0 || low > m_entries.size())
+    const Entry* entry = lookup(id, kind);
+    if (!entry)
         return false;
-    const Entry& entry = m_entries[low - 1];
-    if (entry.generation != (id >> 32) || !entry.object || entry.kind != kind)
+    *object = entry->object;
+    *system = entry->system;
+    return true;
+}
+
+bool HandleTable::find(std::uint64_t id, Kind kind, void** object, std::shared_ptr<SystemImpl>* system)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const Entry* entry = lookup(id, kind);
+    if (!entry)
         return false;
-    *object = entry.object;
-    *system = entry.system;
+    *object = entry->object;
+    // A system's handles leave the table before its last owner lets it go,
+    // so one found here is still owned.
+    *system = entry->system->shared_from_this();
     return true;
 }
 

@@ -43,6 +43,10 @@ public:
     std::uint64_t add(Kind kind, void* object, SystemImpl* system);
     void remove(std::uint64_t id);
     bool find(std::uint64_t id, Kind kind, void** object, SystemImpl** system);
+    // As find, and keeps the system alive while `system` holds it: a call
+    // that resolved a handle may wait for the system's lock while another
+    // thread releases it.
+    bool find(std::uint64_t id, Kind kind, void** object, std::shared_ptr<SystemImpl>* system);
 
 private:
     struct Entry
@@ -52,6 +56,7 @@ private:
         std::uint32_t generation = 1;
         Kind kind = Kind::System;
     };
+    const Entry* lookup(std::uint64_t id, Kind kind) const; // under m_mutex
     std::mutex m_mutex;
     std::vector<Entry> m_entries;
     std::vector<std::uint32_t> m_free;
@@ -157,7 +162,7 @@ struct DriverInfo
     bool isDefault = false;
 };
 
-struct SystemImpl
+struct SystemImpl : std::enable_shared_from_this<SystemImpl>
 {
     std::uint64_t handle = 0;
     std::mutex api; // serialises API calls on this system; never taken by the mixer

@@ -14,10 +14,11 @@ namespace {
 template <class T, class F> Result with(std::uint64_t id, Kind kind, F&& body)
 {
     void* object = nullptr;
-    SystemImpl* system = nullptr;
-    if (!HandleTable::instance().find(id, kind, &object, &system))
+    std::shared_ptr<SystemImpl> keep; // outlives the lock: see Access
+    if (!HandleTable::instance().find(id, kind, &object, &keep))
         return ErrInvalidHandle;
-    std::unique_lock<std::mutex> lock(system->api);
+    std::unique_lock<std::mutex> lock(keep->api);
+    SystemImpl* system = nullptr;
     if (!HandleTable::instance().find(id, kind, &object, &system) || system->released)
         return ErrInvalidHandle;
     return body(static_cast<T*>(object), system);
@@ -43,15 +44,16 @@ struct ControlRef
 template <class F> Result withControl(std::uint64_t id, bool needsLiveChannel, F&& body)
 {
     void* object = nullptr;
-    SystemImpl* system = nullptr;
+    std::shared_ptr<SystemImpl> keep; // outlives the lock: see Access
     auto& table = HandleTable::instance();
     Kind kind = Kind::Channel;
-    if (!table.find(id, kind, &object, &system)) {
+    if (!table.find(id, kind, &object, &keep)) {
         kind = Kind::Group;
-        if (!table.find(id, kind, &object, &system))
+        if (!table.find(id, kind, &object, &keep))
             return ErrInvalidHandle;
     }
-    std::unique_lock<std::mutex> lock(system->api);
+    std::unique_lock<std::mutex> lock(keep->api);
+    SystemImpl* system = nullptr;
     if (!table.find(id, kind, &object, &system) || system->released)
         return ErrInvalidHandle;
     ControlRef ref;

@@ -18,14 +18,15 @@ namespace {
 constexpr std::size_t kMaxUnits = 64;
 thread_local SystemImpl* t_rendering = nullptr;
 
-// Systems are never freed: a handle resolved on one thread while another
-// releases the system must still find a valid mutex. Release frees
-// everything a system holds.
+// The systems not yet released. A call holds its system (Access::keep) from
+// resolving the handle until it returns, so a system released meanwhile
+// is freed by whichever lets go of it last, never under a waiting caller.
 std::mutex g_systemsMutex;
-std::vector<std::unique_ptr<SystemImpl>>* g_systems = new std::vector<std::unique_ptr<SystemImpl>>;
+std::vector<std::shared_ptr<SystemImpl>>* g_systems = new std::vector<std::shared_ptr<SystemImpl>>;
 
 struct Access
 {
+    std::shared_ptr<SystemImpl> keep; // declared before `lock`: outlives it
     SystemImpl* system = nullptr;
     void* object = nullptr;
     std::unique_lock<std::mutex> lock;
@@ -35,9 +36,9 @@ Result access(std::uint64_t id, Kind kind, Access* a)
 {
     void* object = nullptr;
     SystemImpl* system = nullptr;
-    if (!HandleTable::instance().find(id, kind, &object, &system))
+    if (!HandleTable::instance().find(id, kind, &object, &a->keep))
         return ErrInvalidHandle;
-    a->lock = std::unique_lock<std::mutex>(system->api);
+    a->lock = std::unique_lock<std::mutex>(a->keep->api);
     if (!HandleTable::instance().find(id, kind, &object, &system) || system->released)
         return ErrInvalidHandle;
     a->system = system;
@@ -484,7 +485,7 @@ Result createSystem(System* system, unsigned headerVersion)
     *system = System();
     if ((headerVersion >> 16) != (kHeaderVersion >> 16))
         return ErrVersion;
-    auto impl = std::make_unique<SystemImpl>();
+    auto impl = std::make_shared<SystemImpl>();
     impl->published.store(&impl->graphs[0]);
     SystemImpl* raw = impl.get();
     {
@@ -1096,6 +1097,10 @@ Result System::release() const
     for (auto* buffer : {&s->mix, &s->other, &s->scratch, &s->offlineBlock})
         std::vector<float>().swap(*buffer);
     s->released = true;
+    std::lock_guard<std::mutex> lock(g_systemsMutex);
+    g_systems->erase(
+        std::find_if(g_systems->begin(), g_systems->end(),
+                     [s](const std::shared_ptr<SystemImpl>& owned) { return owned.get() == s; }));
     return Ok;
 }
 
