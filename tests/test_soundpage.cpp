@@ -153,10 +153,12 @@ private:
         QTest::qWait(300);
         return {m_cable->take(), m_speakers->take()};
     }
+    // The level in the loudest 50 ms: a stream that fell behind on a busy
+    // machine leaves gaps in a take, which are not what is checked here.
     static double levelDb(const std::vector<float>& stereo, double hz)
     {
         const std::vector<float> left = audiosignal::channelOf(stereo, 0, stereo.size() / 2);
-        return unitsignal::db(unitsignal::amplitudeAt(left, hz));
+        return unitsignal::db(unitsignal::steadyAmplitudeAt(left, hz));
     }
     double cableDb(double hz) { return levelDb(listen().first, hz); }
     // Whether one take of the cable holds every tone of `hzs` above `minDb`.

@@ -117,6 +117,19 @@ inline double amplitudeAt(const std::vector<float>& x, double hz, std::size_t fr
     return 2 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(to - from);
 }
 
+// Amplitude of the `hz` component in the loudest `width`-sample window of x
+// (windows overlap by half). What a server records from a client that fell
+// behind on a busy machine has gaps; this is the level where it played.
+inline double steadyAmplitudeAt(const std::vector<float>& x, double hz, std::size_t width = 2400)
+{
+    if (x.size() <= width)
+        return amplitudeAt(x, hz);
+    double loudest = 0;
+    for (std::size_t from = 0; from + width <= x.size(); from += width / 2)
+        loudest = std::max(loudest, amplitudeAt(x, hz, from, from + width));
+    return loudest;
+}
+
 // F0 of x[from, from + width) by YIN: the first lag whose cumulative-mean-
 // normalised difference dips below 0.15 (else the deepest), refined by a
 // parabola; from `lowestHz` to 1000 Hz. Needs rate / lowestHz + 1 samples
