@@ -6,6 +6,7 @@
 
 #include "audiosignal.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -172,6 +173,33 @@ private slots:
                  qPrintable(QString::number(decibels(rms(second)))));
         QVERIFY2(std::abs(frequency(second, kRate) / kHz - 1) < 0.01,
                  qPrintable(QString::number(frequency(second, kRate))));
+    }
+
+    // The server (or a session manager) put the stream elsewhere: selecting
+    // its driver again brings it back, though the id did not change.
+    void setDriverBringsBackAStreamPutElsewhere()
+    {
+        QVERIFY(playSine());
+        int speakers = 0;
+        while (speakers < 2 && driverName(speakers, false) != QLatin1String("Speakers"))
+            ++speakers;
+        QVERIFY(speakers < 2);
+        QCOMPARE(m_system.setDriver(speakers), Ok);
+        QProcess pactl;
+        pactl.start(QStringLiteral("sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("for input in $(pactl list short sink-inputs | cut -f1); do "
+                                    "pactl move-sink-input $input microphone_feed; done")});
+        QVERIFY(pactl.waitForFinished(5000) && pactl.exitCode() == 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        QVERIFY(decibels(rms(record(kFeedMonitor, 0.3))) > kLevel - 1.0);
+        QCOMPARE(m_system.setDriver(speakers), Ok);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const std::vector<float> speakersHeard = record(kSpeakersMonitor, 0.5),
+                                 feedHeard = record(kFeedMonitor, 0.5);
+        QVERIFY2(std::abs(decibels(rms(speakersHeard)) - kLevel) < 1.0,
+                 qPrintable(QString::number(decibels(rms(speakersHeard)))));
+        QVERIFY2(decibels(rms(feedHeard)) < -60, qPrintable(QString::number(decibels(rms(feedHeard)))));
     }
 
     void withoutAServerOutputFallsBackToNoSound()

@@ -230,7 +230,7 @@ public:
     virtual ~Output() = default;
     virtual Result start() = 0;
     virtual void stop() = 0;
-    // Moves the stream to another device; empty name: the default one.
+    // Plays to another device from now on; empty name: the default one.
     virtual Result setDevice(const std::string&) { return Ok; }
 };
 

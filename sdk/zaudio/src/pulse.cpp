@@ -128,6 +128,8 @@ public:
     {
         m_block.assign(static_cast<std::size_t>(m_system->blockFrames) * 2, 0.0f);
         m_left = 0;
+        m_started = false;
+        m_device = device;
         pa_sample_spec sampleFormat;
         sampleFormat.format = PA_SAMPLE_FLOAT32LE;
         sampleFormat.rate = static_cast<std::uint32_t>(m_system->rate);
@@ -154,21 +156,26 @@ public:
         m_maxTarget = static_cast<std::uint32_t>(m_system->rate / 10) * frameBytes;
         const auto flags = static_cast<pa_stream_flags_t>(
             PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
-        if (pa_stream_connect_playback(m_stream, device.empty() ? nullptr : device.c_str(), &attr, flags,
-                                       nullptr, nullptr) < 0) {
+        // A stream that did not open is let go: the next open makes another.
+        const auto failed = [this, error] {
             *error = pa_strerror(pa_context_errno(m_client->context));
+            pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+            pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+            pa_stream_set_underflow_callback(m_stream, nullptr, nullptr);
+            pa_stream_unref(m_stream);
+            m_stream = nullptr;
             pa_threaded_mainloop_unlock(m_client->loop);
             return ErrOutputInit;
-        }
+        };
+        if (pa_stream_connect_playback(m_stream, device.empty() ? nullptr : device.c_str(), &attr, flags,
+                                       nullptr, nullptr) < 0)
+            return failed();
         for (;;) {
             const pa_stream_state_t state = pa_stream_get_state(m_stream);
             if (state == PA_STREAM_READY)
                 break;
-            if (!PA_STREAM_IS_GOOD(state)) {
-                *error = pa_strerror(pa_context_errno(m_client->context));
-                pa_threaded_mainloop_unlock(m_client->loop);
-                return ErrOutputInit;
-            }
+            if (!PA_STREAM_IS_GOOD(state))
+                return failed();
             pa_threaded_mainloop_wait(m_client->loop);
         }
         pa_threaded_mainloop_unlock(m_client->loop);
@@ -184,27 +191,45 @@ public:
         pa_threaded_mainloop_lock(m_client->loop);
         pa_stream_set_write_callback(m_stream, nullptr, nullptr);
         pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_underflow_callback(m_stream, nullptr, nullptr);
         pa_stream_disconnect(m_stream);
         pa_stream_unref(m_stream);
         m_stream = nullptr;
         pa_threaded_mainloop_unlock(m_client->loop);
     }
 
+    // Opens the stream anew on `device` rather than moving it: on PipeWire a
+    // move is a note for the session manager, which is lost while one that
+    // has just (re)started is not ready, and the stream then follows the
+    // default device. A stream opened on a device is linked there whenever
+    // the manager comes. Costs the few milliseconds the server held.
     Result setDevice(const std::string& device) override
     {
-        if (!m_stream)
-            return ErrUninitialized;
-        pa_threaded_mainloop_lock(m_client->loop);
-        m_moved = false;
-        pa_operation* op = pa_context_move_sink_input_by_name(
-            m_client->context, pa_stream_get_index(m_stream), device.c_str(), &PulseOutput::onMoved, this);
-        m_client->wait(op);
-        const bool moved = m_moved;
-        pa_threaded_mainloop_unlock(m_client->loop);
-        return op && moved ? Ok : ErrOutputDriverCall;
+        if (m_stream && (device.empty() ? m_device.empty() : playsOn(device)))
+            return Ok;
+        stop();
+        std::string error;
+        if (open(device, &error) == Ok)
+            return Ok;
+        logMessage(4,
+                   "[zaudio] Cannot play to " + device + " (" + error + "); playing to the default device.");
+        if (open(std::string(), &error) != Ok)
+            logMessage(4, "[zaudio] Cannot play to the default device either (" + error + ").");
+        return ErrOutputDriverCall;
     }
 
 private:
+    // Whether the server plays the stream on `device` now: it moves a stream
+    // whose device went, and a session manager may link it elsewhere.
+    bool playsOn(const std::string& device) const
+    {
+        pa_threaded_mainloop_lock(m_client->loop);
+        const char* name = pa_stream_get_device_name(m_stream);
+        const bool same = name && device == name;
+        pa_threaded_mainloop_unlock(m_client->loop);
+        return same;
+    }
+
     static void onState(pa_stream*, void* userdata)
     {
         auto* self = static_cast<PulseOutput*>(userdata);
@@ -225,13 +250,6 @@ private:
         self->m_attr.tlength += self->m_system->blockFrames * static_cast<std::uint32_t>(sizeof(float) * 2);
         if (pa_operation* op = pa_stream_set_buffer_attr(stream, &self->m_attr, nullptr, nullptr))
             pa_operation_unref(op);
-    }
-
-    static void onMoved(pa_context*, int success, void* userdata)
-    {
-        auto* self = static_cast<PulseOutput*>(userdata);
-        self->m_moved = success != 0;
-        signalLoop(self->m_client->loop);
     }
 
     static void onWrite(pa_stream* stream, size_t bytes, void* userdata)
@@ -280,7 +298,7 @@ private:
     pa_stream* m_stream = nullptr;
     std::vector<float> m_block;
     unsigned m_left = 0;
-    bool m_moved = false;
+    std::string m_device; // what the stream was opened on; empty: the default
     bool m_threadPrepared = false;
     bool m_started = false; // the first write is done: underflows before it are the start's
     pa_buffer_attr m_attr{};
