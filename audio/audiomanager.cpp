@@ -311,6 +311,15 @@ void AudioManager::Private::reattach(bool settled)
     }
     if (!settled)
         return;
+    // A soundboard stream opened while a restarted PipeWire's session manager
+    // was still starting may have been linked to the default device.
+    const auto confirm = [&named](AudioMulitPlayback* soundboard, const QString& name) {
+        const AudioDevice device = named(name);
+        if (soundboard && !device.name.isEmpty())
+            soundboard->confirmDriver(device.id);
+    };
+    confirm(outputSoundboard, attachedOutput);
+    confirm(virtualSoundboard, attachedCable);
     // Other programs are offered the cable as their microphone again, as at start-up.
     if (!attachedCable.isEmpty())
         utility->chooseDevice(0, inputName, outputName);

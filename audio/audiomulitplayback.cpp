@@ -56,6 +56,13 @@ void AudioMulitPlayback::setDriver(int id)
     m_system.update();
 }
 
+void AudioMulitPlayback::confirmDriver(int id)
+{
+    m_driver = id;
+    if (!m_system.isNull())
+        m_system.setDriver(id);
+}
+
 void AudioMulitPlayback::loadSound(int soundId, const QString& path)
 {
     if (m_sounds.contains(soundId))

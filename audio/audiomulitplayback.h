@@ -25,6 +25,10 @@ public:
 
     void init(int driver);
     void setDriver(int id);
+    // Plays to driver `id` from now on, like setDriver, but opens its stream
+    // anew only if the server plays it elsewhere (after a restart, PipeWire's
+    // session manager may link a stream to the default device).
+    void confirmDriver(int id);
 
     void loadSound(int soundId, const QString& path);
     void removeSound(int soundId);

@@ -111,11 +111,7 @@ private:
         m_report = QByteArray("speakers: voice ") + QByteArray::number(levels[0]) + ", sound " +
                    QByteArray::number(levels[1]) + "; cable: voice " + QByteArray::number(levels[2]) +
                    ", sound " + QByteArray::number(levels[3]);
-        // Known fault: on PipeWire the soundboard's cable stream ends up on the
-        // speakers after a restart (found late; see the note), so
-        // there the sound is asked of the speakers only.
-        const bool soundOnCable = levels[3] > kPresent || onPipeWire();
-        return levels[0] > kPresent && levels[1] > kPresent && levels[2] > kPresent && soundOnCable;
+        return levels[0] > kPresent && levels[1] > kPresent && levels[2] > kPresent && levels[3] > kPresent;
     }
 
     // Milliseconds until both outputs play everything again; -1 when they do not within kBackWithinMs.
