@@ -19,6 +19,7 @@
 #include "modulelayout.h"
 #include "modulemanager.h"
 #include "navigationbutton.h"
+#include "savereport.h"
 #include "shelldialogs.h"
 #include "webpages.h"
 #include "xmessagebox.h"
@@ -364,6 +365,7 @@ private slots:
         m_window->close();
         QCOMPARE(opened, 1);
         QVERIFY(m_window->isVisible());
+        disconnect(counter);
 
         // "Minimize to Tray" hides the window; the tray's "Open" brings it back.
         if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -373,10 +375,45 @@ private slots:
             dialog->findChildren<QPushButton*>().last()->click();
         });
         m_window->close();
-        disconnect(counter);
         QVERIFY(!m_window->isVisible());
         m_window->trayIcon()->contextMenu()->actions().first()->trigger();
         QVERIFY(m_window->isVisible());
+    }
+
+    // Saves that fail while the window is hidden (before it first shows, or
+    // in the tray) are told when it shows, once, those of one reason in one
+    // message; one that fails while it shows is told at once.
+    void failedSavesAreToldOverTheShownWindowOnce()
+    {
+        ModuleDialogManager* router = ModuleDialogManager::instance();
+        QStringList told;
+        const auto spy =
+            connect(router, &ModuleDialogManager::dialogOpened, this, [&](int type, QDialog* dialog) {
+                if (type != ModuleDialogManager::DT_SaveFailed)
+                    return;
+                told << qobject_cast<XMessageBox*>(dialog)->text();
+                QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+            });
+        const QString keys = QStringLiteral("/data/HotKey.dat"), custom = QStringLiteral("/data/Custom.dat"),
+                      favorites = QStringLiteral("/data/Favorite.dat");
+        m_window->hide();
+        SaveReport::instance()->failed(keys, QStringLiteral("No space left on device"));
+        SaveReport::instance()->failed(custom, QStringLiteral("No space left on device"));
+        QTest::qWait(100);
+        QVERIFY(told.isEmpty());
+        m_window->show();
+        QTRY_COMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains(custom + QStringLiteral(", ") + keys), qPrintable(told.first()));
+        m_window->hide();
+        m_window->show();
+        SaveReport::instance()->failed(favorites, QStringLiteral("Read-only file system"));
+        QTRY_COMPARE(told.size(), 2);
+        QTest::qWait(100);
+        QCOMPARE(told.size(), 2);
+        QVERIFY(told.last().contains(favorites));
+        disconnect(spy);
+        for (const QString& path : {keys, custom, favorites})
+            SaveReport::instance()->saved(path);
     }
 
     void languageMenuSwitchesTexts()

@@ -26,10 +26,12 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMap>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -57,6 +59,8 @@ struct MainWindow::Private
     bool startMinimized = false;
     bool startOnSoundboard = false;
     bool resourceMessagePending = false;
+    QSet<QString> toldSaveFailures; // files whose failed save the shown window told
+    bool tellingSaves = false;      // a round of failed-save messages is under way
 };
 
 MainWindow::MainWindow(QWidget* parent) : XFramelessWindow(parent), d(std::make_unique<Private>())
@@ -145,15 +149,47 @@ MainWindow::MainWindow(QWidget* parent) : XFramelessWindow(parent), d(std::make_
     buildTray();
 
     // A file of the user's that cannot be saved (a full disk, a read-only
-    // folder) is told once over the shown window; what failed before it
-    // showed is told when it does.
+    // folder) is told once over the shown window; what failed while it was
+    // hidden (before it first showed, or in the tray) is told when it shows.
     connect(
         SaveReport::instance(), &SaveReport::saveFailed, this,
-        [this](const QString& path, const QString& reason) {
+        [this] {
             if (isVisible())
-                tellSaveFailed(path, reason);
+                tellSaveFailures();
         },
         Qt::QueuedConnection);
+}
+
+void MainWindow::tellSaveFailures()
+{
+    // One round at a time: a save that fails while a message is open is
+    // told when it closes (the router opens one message of a kind at once).
+    if (d->tellingSaves)
+        return;
+    d->tellingSaves = true;
+    QTimer::singleShot(0, this, [this] {
+        while (isVisible()) {
+            const QHash<QString, QString> failing = SaveReport::instance()->failing();
+            // A file saved since it was told is told again when it fails again.
+            for (auto told = d->toldSaveFailures.begin(); told != d->toldSaveFailures.end();)
+                told = failing.contains(*told) ? std::next(told) : d->toldSaveFailures.erase(told);
+            // Files that failed for the same reason (a read-only folder) share one message.
+            QMap<QString, QStringList> byReason;
+            for (auto it = failing.cbegin(); it != failing.cend(); ++it) {
+                if (!d->toldSaveFailures.contains(it.key()))
+                    byReason[it.value()] << it.key();
+            }
+            if (byReason.isEmpty())
+                break;
+            for (auto it = byReason.begin(); it != byReason.end(); ++it) {
+                it->sort();
+                for (const QString& path : qAsConst(*it))
+                    d->toldSaveFailures.insert(path);
+                tellSaveFailed(it->join(QStringLiteral(", ")), it.key());
+            }
+        }
+        d->tellingSaves = false;
+    });
 }
 
 void MainWindow::tellSaveFailed(const QString& path, const QString& reason)
@@ -244,12 +280,6 @@ void MainWindow::onLaunchFinished()
         LogInfo("[Tray] started in the tray");
     else
         show();
-    if (isVisible()) {
-        const QHash<QString, QString> earlier = SaveReport::instance()->failing();
-        for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
-            QTimer::singleShot(
-                0, this, [this, path = it.key(), reason = it.value()] { tellSaveFailed(path, reason); });
-    }
     CuteSettings* settings = CuteSettings::instance();
     if (settings->value(QStringLiteral("firstLaunch"), true, Native).toBool()) {
         QTimer::singleShot(kWelcomeDelayMs, this, [] { WebPages::open(WebPages::Page::Welcome); });
@@ -324,6 +354,7 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     XFramelessWindow::showEvent(event);
     showResourceMessage();
+    tellSaveFailures();
     // Korean needs its language set again once the window shows, so that the
     // fonts of every widget pick up the Korean family.
     LanguageSettings* languages = LanguageSettings::instance();

@@ -41,7 +41,7 @@ public slots:
     // Shows the window, then starts the engine and the hotkeys; the welcome
     // page on the first start, a silent update check 5 s later.
     void onLaunchFinished();
-    // Says that a file of the user's cannot be saved, and why.
+    // Says that a file of the user's (or several, ", "-separated) cannot be saved, and why.
     void tellSaveFailed(const QString& path, const QString& reason);
     // Back from the tray or from minimised.
     void restoreFromTray();
@@ -61,6 +61,8 @@ private:
     void retranslateTray();
     // The message of a failed resource check at start, once, over the shown window.
     void showResourceMessage();
+    // Tells each failed save that the shown window has not told yet.
+    void tellSaveFailures();
 
     struct Private;
     std::unique_ptr<Private> d;
