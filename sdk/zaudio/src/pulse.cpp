@@ -159,11 +159,7 @@ public:
         // A stream that did not open is let go: the next open makes another.
         const auto failed = [this, error] {
             *error = pa_strerror(pa_context_errno(m_client->context));
-            pa_stream_set_write_callback(m_stream, nullptr, nullptr);
-            pa_stream_set_state_callback(m_stream, nullptr, nullptr);
-            pa_stream_set_underflow_callback(m_stream, nullptr, nullptr);
-            pa_stream_unref(m_stream);
-            m_stream = nullptr;
+            dropStream(false);
             pa_threaded_mainloop_unlock(m_client->loop);
             return ErrOutputInit;
         };
@@ -189,12 +185,7 @@ public:
         if (!m_stream)
             return;
         pa_threaded_mainloop_lock(m_client->loop);
-        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
-        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
-        pa_stream_set_underflow_callback(m_stream, nullptr, nullptr);
-        pa_stream_disconnect(m_stream);
-        pa_stream_unref(m_stream);
-        m_stream = nullptr;
+        dropStream(true);
         pa_threaded_mainloop_unlock(m_client->loop);
     }
 
@@ -219,6 +210,18 @@ public:
     }
 
 private:
+    // Lets the stream go, with no more callbacks; under the loop's lock.
+    void dropStream(bool connected)
+    {
+        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_underflow_callback(m_stream, nullptr, nullptr);
+        if (connected)
+            pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+
     // Whether the server plays the stream on `device` now: it moves a stream
     // whose device went, and a session manager may link it elsewhere.
     bool playsOn(const std::string& device) const
