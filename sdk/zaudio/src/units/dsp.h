@@ -1,8 +1,11 @@
 #pragma once
 
-// Small building blocks the built-in units share: parameter smoothing, RBJ
-// biquads, delay lines and an LFO phase. Everything that allocates does so in
-// resize(), which units call from setup(); the per-sample paths never do.
+// Small building blocks the built-in units share: parameter smoothing, delay
+// lines and an LFO phase, and the toolbox's biquads. Everything that
+// allocates does so in resize(), which units call from setup(); the
+// per-sample paths never do.
+
+#include "dsp/biquad.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +14,9 @@
 
 namespace zaudio::dsp {
 
-constexpr double kPi = 3.14159265358979323846;
+using zdsp::Biquad;
+using zdsp::BiquadCoefficients;
+using zdsp::kPi;
 
 inline float dbToGain(float db)
 {
@@ -85,49 +90,6 @@ private:
     float m_value = 0.0f;
     float m_coefficient = 1.0f;
     bool m_primed = false;
-};
-
-// Biquad coefficients (normalised, a0 = 1), designed with the RBJ cookbook.
-struct BiquadCoefficients
-{
-    double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
-
-    static BiquadCoefficients lowPass(double hz, double q, double rate);
-    static BiquadCoefficients highPass(double hz, double q, double rate);
-    static BiquadCoefficients peaking(double hz, double octaves, double gainDb, double rate);
-    static BiquadCoefficients lowShelf(double hz, double gainDb, double rate);
-    static BiquadCoefficients highShelf(double hz, double gainDb, double rate);
-};
-
-// One biquad section per channel, transposed direct form II.
-class Biquad
-{
-public:
-    static constexpr int kChannels = 8;
-
-    void set(const BiquadCoefficients& c) { m_c = c; }
-    const BiquadCoefficients& coefficients() const { return m_c; }
-    void reset()
-    {
-        for (auto& s : m_state)
-            s[0] = s[1] = 0.0;
-    }
-    float process(float x, int channel)
-    {
-        double* s = m_state[channel];
-        const double y = m_c.b0 * x + s[0];
-        s[0] = m_c.b1 * x - m_c.a1 * y + s[1];
-        s[1] = m_c.b2 * x - m_c.a2 * y;
-        if (std::fabs(s[0]) < 1e-30)
-            s[0] = 0.0;
-        if (std::fabs(s[1]) < 1e-30)
-            s[1] = 0.0;
-        return static_cast<float>(y);
-    }
-
-private:
-    BiquadCoefficients m_c;
-    double m_state[kChannels][2] = {};
 };
 
 // A circular delay line for one channel; its length is fixed by resize().

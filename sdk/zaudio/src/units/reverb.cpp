@@ -210,7 +210,7 @@ private:
     std::size_t m_reflection[2][kReflections] = {};
     float m_reflectionGain[2][kReflections] = {};
     dsp::DelayMove m_early, m_late;
-    dsp::Biquad m_shelf, m_cut;
+    dsp::Biquad<2> m_shelf, m_cut;
     bool m_shelfOn = false;
 
     dsp::Smoothed m_logDecay, m_hfRatio, m_logHfReference, m_diffusion;
