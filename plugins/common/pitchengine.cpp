@@ -44,15 +44,10 @@ void PitchAnalyzer::prepare(double sampleRate)
     m_groupDelay = 0.0;
     // Fourth-order Butterworth at 0.35 of the decimated rate.
     const double q[2] = {0.54119610, 1.30656296};
-    const double w = 2 * M_PI * 0.35 * m_decRate / sampleRate;
     for (int i = 0; i < 2; ++i) {
-        Biquad& f = m_lowpass[i];
-        const double alpha = std::sin(w) / (2 * q[i]), a0 = 1 + alpha;
-        f = Biquad{};
-        f.b0 = f.b2 = (1 - std::cos(w)) / 2 / a0;
-        f.b1 = (1 - std::cos(w)) / a0;
-        f.a1 = -2 * std::cos(w) / a0;
-        f.a2 = (1 - alpha) / a0;
+        m_lowpass[i].set(zdsp::BiquadCoefficients::lowPass(0.35 * m_decRate, q[i], sampleRate));
+        m_lowpass[i].reset();
+        const zdsp::BiquadCoefficients& f = m_lowpass[i].coefficients();
         // Group delay at 0 Hz, where most of a voice's pulse energy is near enough.
         m_groupDelay += (f.b1 + 2 * f.b2) / (f.b0 + f.b1 + f.b2) - (f.a1 + 2 * f.a2) / (1 + f.a1 + f.a2);
     }
@@ -105,7 +100,7 @@ void PitchAnalyzer::push(float left, float right)
     const auto at = static_cast<std::size_t>(m_now & m_mask);
     m_input[0][at] = left;
     m_input[1][at] = right;
-    const double mono = m_lowpass[1].run(m_lowpass[0].run(0.5 * (static_cast<double>(left) + right)));
+    const double mono = m_lowpass[1].process(m_lowpass[0].process(0.5 * (static_cast<double>(left) + right)));
     if (m_now % m_decimation == 0) {
         m_dec[static_cast<std::size_t>(m_decCount & m_decMask)] = static_cast<float>(mono);
         ++m_decCount;

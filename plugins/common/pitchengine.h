@@ -16,6 +16,8 @@
 // The delay is fixed: two of the longest periods tracked (70 Hz) plus a few
 // frames, 28.9 ms at 48 kHz. All memory is taken in prepare().
 
+#include "dsp/biquad.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -65,24 +67,11 @@ private:
     bool placeMark();
     void addMark(double time, double period, bool voiced);
 
-    // Low-pass before decimation (two biquads), transposed direct form II.
-    struct Biquad
-    {
-        double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, z1 = 0, z2 = 0;
-        double run(double x)
-        {
-            const double y = b0 * x + z1;
-            z1 = b1 * x - a1 * y + z2;
-            z2 = b2 * x - a2 * y;
-            return y;
-        }
-    };
-
     double m_rate = 48000.0;
     int m_decimation = 4;
     double m_decRate = 12000.0;
-    double m_groupDelay = 0.0; // of the low-pass, in input frames
-    Biquad m_lowpass[2];
+    double m_groupDelay = 0.0;   // of the low-pass, in input frames
+    zdsp::Biquad<> m_lowpass[2]; // before decimation
     int m_latency = 0;
     int m_longestPeriod = 0;
     int m_unvoicedHop = 0;
