@@ -5,6 +5,7 @@
 // by a smoothstep), so opening and closing never click. The engine runs two
 // of these on every microphone block, so the steady states cost a multiply.
 
+#include "dsp/biquad.h"
 #include "pluginbase.h"
 
 #include <algorithm>
@@ -62,31 +63,6 @@ float closedGainDb(float v)
     return v > 0.0f ? 60.0f * std::log10(v) : -INFINITY;
 }
 
-struct Biquad
-{
-    float b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
-    float z1[kChannels] = {}, z2[kChannels] = {};
-
-    void highPass(double hz, double rate)
-    {
-        const double w = 2 * M_PI * std::min(hz, 0.45 * rate) / rate, alpha = std::sin(w) / (2 * M_SQRT1_2);
-        const double c = std::cos(w), a0 = 1 + alpha;
-        b0 = static_cast<float>((1 + c) / 2 / a0);
-        b1 = static_cast<float>(-(1 + c) / a0);
-        b2 = b0;
-        a1 = static_cast<float>(-2 * c / a0);
-        a2 = static_cast<float>((1 - alpha) / a0);
-    }
-
-    float run(int channel, float x)
-    {
-        const float y = b0 * x + z1[channel];
-        z1[channel] = b1 * x - a1 * y + z2[channel];
-        z2[channel] = b2 * x - a2 * y;
-        return y;
-    }
-};
-
 class NoiseGate : public zplug::Plugin
 {
 public:
@@ -120,7 +96,7 @@ protected:
         m_fadeLeft = 0;
         m_fadeLength = std::max(1, static_cast<int>(kDelayFadeSeconds * sampleRate));
         setLatency(m_delayFrames);
-        m_sideHigh = Biquad{};
+        m_sideHigh.reset();
         m_lowState[0] = m_lowState[1] = 0.0f;
         for (int c = 0; c < kChannels; ++c) {
             m_level[c] = 0.0f;
@@ -154,7 +130,7 @@ protected:
 
         if (value(kSideHighPass) != m_sideHighHz) {
             m_sideHighHz = value(kSideHighPass);
-            m_sideHigh.highPass(m_sideHighHz, rate);
+            m_sideHigh.set(zdsp::BiquadCoefficients::highPass(m_sideHighHz, M_SQRT1_2, rate));
         }
         const double lowHz = value(kSideLowPass);
         const bool lowPass = lowHz < 19500.0 && lowHz < 0.45 * rate;
@@ -176,7 +152,7 @@ protected:
 
             // The detector: band-limited, then peak or mean square.
             for (int c = 0; c < kChannels; ++c) {
-                float d = m_sideHigh.run(c, x[c]);
+                float d = m_sideHigh.process(x[c], c);
                 if (lowPass) {
                     m_lowState[c] += lowCoefficient * (d - m_lowState[c]);
                     d = m_lowState[c];
@@ -260,7 +236,7 @@ private:
     int m_oldDelayFrames = 0;
     int m_fadeLeft = 0;
     int m_fadeLength = 1;
-    Biquad m_sideHigh;
+    zdsp::Biquad<kChannels> m_sideHigh;
     float m_sideHighHz = -1.0f;
     float m_lowState[kChannels] = {};
     float m_level[kChannels] = {};

@@ -4,6 +4,7 @@
 // whole is band-limited again: a second high-pass (fourth order in all) and
 // a fourth-order low-pass. Corners glide, so sweeping them does not click.
 
+#include "dsp/biquad.h"
 #include "pluginbase.h"
 
 #include <algorithm>
@@ -63,31 +64,6 @@ constexpr double kNoiseGlideSeconds = 0.003;
 constexpr double kMaxCrackles = 40.0; // per second, at full crackle
 constexpr double kCrackleSeconds = 0.0008;
 
-struct Biquad
-{
-    float b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, z1 = 0, z2 = 0;
-
-    void set(bool highPass, double hz, double q, double rate)
-    {
-        const double w = 2 * M_PI * std::min(hz, 0.45 * rate) / rate, alpha = std::sin(w) / (2 * q);
-        const double c = std::cos(w), a0 = 1 + alpha;
-        const double edge = highPass ? (1 + c) / 2 : (1 - c) / 2;
-        b0 = static_cast<float>(edge / a0);
-        b1 = static_cast<float>((highPass ? -2 : 2) * edge / a0);
-        b2 = b0;
-        a1 = static_cast<float>(-2 * c / a0);
-        a2 = static_cast<float>((1 - alpha) / a0);
-    }
-
-    float run(float x)
-    {
-        const float y = b0 * x + z1;
-        z1 = b1 * x - a1 * y + z2;
-        z2 = b2 * x - a2 * y;
-        return y;
-    }
-};
-
 class Radio : public zplug::Plugin
 {
 public:
@@ -99,7 +75,8 @@ protected:
         m_rate = sampleRate;
         m_lowLog2 = std::log2(static_cast<double>(value(kLowCut)));
         m_highLog2 = std::log2(static_cast<double>(value(kHighCut)));
-        m_preHigh = m_postHigh = m_lowA = m_lowB = Biquad{};
+        for (zdsp::Biquad<>* filter : {&m_preHigh, &m_postHigh, &m_lowA, &m_lowB})
+            filter->reset();
         setFilters();
         m_level = 0.0f;
         m_open = false;
@@ -156,7 +133,7 @@ protected:
 
         for (int i = 0; i < frames; ++i) {
             const float left = inputs[0][i], right = inputs[1][i];
-            float x = m_preHigh.run(0.5f * (left + right));
+            float x = m_preHigh.process(0.5f * (left + right));
 
             // Is someone talking? Opens the squelch; its end fires the tail.
             m_level = std::max(std::fabs(x), m_level * m_fall);
@@ -186,7 +163,7 @@ protected:
             const float onAir = m_open ? 1.0f : 1.0f - squelch;
             x += noise + m_crackle * onAir;
 
-            const float wet = m_lowB.run(m_lowA.run(m_postHigh.run(x)));
+            const float wet = m_lowB.process(m_lowA.process(m_postHigh.process(x)));
             m_mix += mixStep;
             m_gain += gainStep;
             outputs[0][i] = m_gain * (left + m_mix * (wet - left));
@@ -198,10 +175,11 @@ private:
     void setFilters()
     {
         const double low = std::exp2(m_lowLog2), high = std::exp2(m_highLog2);
-        m_preHigh.set(true, low, M_SQRT1_2, m_rate);
-        m_postHigh.set(true, low, M_SQRT1_2, m_rate);
-        m_lowA.set(false, high, 0.5411961, m_rate); // fourth-order Butterworth
-        m_lowB.set(false, high, 1.3065630, m_rate);
+        using zdsp::BiquadCoefficients;
+        m_preHigh.set(BiquadCoefficients::highPass(low, M_SQRT1_2, m_rate));
+        m_postHigh.set(BiquadCoefficients::highPass(low, M_SQRT1_2, m_rate));
+        m_lowA.set(BiquadCoefficients::lowPass(high, 0.5411961, m_rate)); // fourth-order Butterworth
+        m_lowB.set(BiquadCoefficients::lowPass(high, 1.3065630, m_rate));
     }
 
     std::uint32_t random()
@@ -219,7 +197,7 @@ private:
 
     double m_rate = 48000.0;
     double m_lowLog2 = 0.0, m_highLog2 = 0.0;
-    Biquad m_preHigh, m_postHigh, m_lowA, m_lowB;
+    zdsp::Biquad<> m_preHigh, m_postHigh, m_lowA, m_lowB;
     float m_level = 0.0f;
     bool m_open = false;
     int m_holdLeft = 0, m_tailLeft = 0;
