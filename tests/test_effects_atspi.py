@@ -27,8 +27,8 @@ from atspitools import (accessible_env, connect, dismiss_device_dialog, find, no
                         restart_and_check, start_x_server, stop, wait_for)
 from cabletools import DATA, CablePitch, Tone, log_text, restore_sound_server  # noqa: E402
 
-TONE = 200.0
-FEMALE = TONE * 2 ** (7 / 12)  # the "Female" voice moves a tone 7 semitones up
+TONE = 150.0
+FEMALE = 211.1  # the "Female" voice puts any speaker at its target pitch
 CUSTOM = "Bright Me"
 
 
@@ -176,7 +176,7 @@ def main(program, keysink):
         wait_for("Female again", lambda: page.applied() == "Female")
 
         # A slider moves the voice; "Save settings" keeps it as a custom voice.
-        slider = wait_for("the pitch slider", lambda: find(app, "Pitch", ("slider",)))
+        slider = wait_for("the pitch slider", lambda: find(app, "Target pitch", ("slider",)))
         slider.queryValue().currentValue = 95
         wait_for("the voice higher still", lambda: pitch.frequency() > FEMALE * 1.1, 10)
         press(find(app, "Save settings", ("push button",)))

@@ -36,7 +36,7 @@ constexpr double kSpeechPeak = 0.5; // -6 dBFS
 constexpr int kArrivalMs = 5000;    // idle null sinks render in large chunks
 constexpr int kPitchUnit = 13;      // the built-in pitch shifter; parameter 0 is the ratio
 constexpr int kShifterType = EffectData::kPluginTypeBase + 2;
-const double kShifted = 200.0 * std::exp2(7.0 / 12.0); // the VoiceShifter's "Female" preset on 200 Hz
+const double kShifted = 200.0 * std::exp2(7.0 / 12.0); // the VoiceShifter 7 semitones up, on 200 Hz
 
 // What both outputs played during one stretch of time, interleaved stereo.
 struct Take
@@ -93,13 +93,17 @@ EffectData::VoiceSetting pitchUnit(float ratio)
     return unit;
 }
 
-// Our VoiceShifter plug-in with its "Female" preset: 7 semitones up.
+// Our VoiceShifter plug-in 7 semitones up (its pitch runs from -12 to 12).
 EffectData::VoiceSetting shifterUnit()
 {
     EffectData::VoiceSetting unit;
     unit.type = kShifterType;
     unit.vst = QStringLiteral("vst/VoiceShifter.so");
-    unit.fxp = QStringLiteral("fxp/VoiceShifter_Female.fxp");
+    EffectData::PluginParam pitch;
+    pitch.type = kShifterType;
+    pitch.index = 0;
+    pitch.value = 19.0f / 24.0f;
+    unit.values.append(pitch);
     return unit;
 }
 

@@ -3,6 +3,7 @@
 // resonators), clicks and, when espeak-ng is installed, synthetic speech.
 
 #include "pluginsignal.h"
+#include "speakerpitch.h"
 #include "vstplugin.h"
 
 #include <QProcess>
@@ -12,14 +13,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 using namespace unitsignal;
 
 namespace {
 
-constexpr int kPitch = 0, kFormant = 2, kMix = 5; // VoiceShifter's parameters
+constexpr int kPitch = 0, kFormant = 2, kMix = 5, kTarget = 7, kMode = 8; // VoiceShifter's parameters
 
 float semitones(double st) // the normalised value of a ±12 st parameter
 {
@@ -82,6 +85,56 @@ double firstFormant(const std::vector<float>& x, std::size_t from, std::size_t w
         if (envelope(hz) > envelope(hz - 5) && envelope(hz) >= envelope(hz + 5))
             return hz;
     return 0;
+}
+
+// Syllables as a speaker says them: 350 ms of vowel (F0 as `f0` gives it at
+// each second, 20 ms fades) and 100 ms of silence, peaks near -6 dBFS.
+constexpr double kSyllable = 0.35, kGap = 0.1;
+std::vector<float> syllables(const std::function<double(double)>& f0, double seconds)
+{
+    std::vector<float> x(static_cast<std::size_t>(seconds * kRate));
+    double phase = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double t = static_cast<double>(i) / kRate, hz = f0(t);
+        phase = std::fmod(phase + 2 * M_PI * hz / kRate, 2 * M_PI);
+        const double within = std::fmod(t, kSyllable + kGap);
+        if (within >= kSyllable)
+            continue;
+        const double fade = std::min({1.0, within / 0.02, (kSyllable - within) / 0.02});
+        double sum = 0;
+        for (int h = 1; h * hz < 5000; ++h)
+            sum += std::cos(h * phase) / h;
+        x[i] = static_cast<float>(fade * sum);
+    }
+    for (const auto& [hz, bandwidth] : {std::pair{700.0, 130.0}, {1220.0, 70.0}}) {
+        const double r = std::exp(-M_PI * bandwidth / kRate), c = 2 * r * std::cos(2 * M_PI * hz / kRate);
+        double y1 = 0, y2 = 0;
+        for (float& v : x) {
+            const double y = (1 - r) * v + c * y1 - r * r * y2;
+            y2 = std::exchange(y1, y);
+            v = static_cast<float>(y);
+        }
+    }
+    const float top = peak(x);
+    for (float& v : x)
+        v *= 0.5f / top;
+    return x;
+}
+
+// The median F0 of the steady middles of the syllables of y in [from, to) s,
+// the output being `latency` frames late.
+double medianPitch(const std::vector<float>& y, double from, double to, int latency)
+{
+    std::vector<double> found;
+    for (double start = std::ceil(from / (kSyllable + kGap)) * (kSyllable + kGap); start + kSyllable <= to;
+         start += kSyllable + kGap)
+        for (double at = start + 0.1; at + 0.05 < start + kSyllable; at += 0.05) {
+            const std::size_t from = static_cast<std::size_t>(at * kRate) + static_cast<std::size_t>(latency);
+            if (from + 2400 + kRate / 40 + 2 < y.size())
+                found.push_back(pitchOf(y, from, 2400));
+        }
+    std::sort(found.begin(), found.end());
+    return found.empty() ? 0 : found[found.size() / 2];
 }
 
 double rmsOf(const std::vector<float>& x, std::size_t from, std::size_t to)
@@ -198,6 +251,135 @@ private slots:
             QVERIFY2(near * 3 >= static_cast<long>(ratios.size()) * 2, qPrintable(QString::number(near)));
             QVERIFY(std::fabs(db(rmsOf(y, latency, latency + x.size()) / rmsOf(x, 0, x.size()))) < 3);
         }
+    }
+
+    // The speaker's pitch as followed, frame by frame (200 a second): it
+    // learns a voice within its first words, follows a real move from 100 to
+    // 200 Hz within 3 s and without a step, and is moved neither by one
+    // word's intonation, nor by a minority of octave errors, nor by silence.
+    void speakerPitch()
+    {
+        constexpr double kFrames = 200;
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> jitter(-0.03, 0.03);
+        zplug::SpeakerPitch speaker;
+        speaker.prepare(kFrames);
+        // Speech: 70 % of frames voiced, each within 3 % of the voice's F0.
+        auto speak = [&](double seconds, const std::function<double(double)>& hz,
+                         const std::function<void(double)>& check = {}) {
+            for (int i = 0; i < seconds * kFrames; ++i) {
+                const double t = i / kFrames;
+                speaker.update(i % 10 < 7 ? hz(t) * (1 + jitter(random)) : 0.0);
+                if (check)
+                    check(t);
+            }
+        };
+        QCOMPARE(speaker.hz(), 0.0);
+        speak(0.2, [](double) { return 100.0; });
+        QVERIFY2(std::fabs(speaker.hz() / 100 - 1) < 0.03, qPrintable(QString::number(speaker.hz())));
+        speak(5, [](double) { return 100.0; });
+        QVERIFY(std::fabs(speaker.hz() / 100 - 1) < 0.02);
+
+        double before = speaker.hz(), largestStep = 0, reached = -1;
+        speak(
+            4, [](double) { return 200.0; },
+            [&](double t) {
+                largestStep = std::max(largestStep, std::fabs(std::log2(speaker.hz() / before)) * 12);
+                before = speaker.hz();
+                if (reached < 0 && std::fabs(speaker.hz() / 200 - 1) < 0.05)
+                    reached = t;
+            });
+        QVERIFY2(reached > 0 && reached < 3, qPrintable(QString::number(reached)));
+        QVERIFY2(largestStep < 0.25, qPrintable(QString::number(largestStep))); // semitones per 5 ms: a glide
+
+        speak(5, [](double) { return 120.0; });
+        const double steady = speaker.hz();
+        speak(0.5, [](double t) { return 120.0 * (1 + t); }); // a rising question: 120 to 180 Hz
+        speak(0.5, [](double) { return 120.0; });
+        QVERIFY2(std::fabs(speaker.hz() / steady - 1) < 0.03, qPrintable(QString::number(speaker.hz())));
+
+        speak(3, [](double) { return 100.0; });
+        for (int i = 0; i < 4 * kFrames; ++i) { // one frame in 4 an octave up, one in 7 an octave down
+            speaker.update(i % 4 == 0 ? 200.0 : i % 7 == 0 ? 50.0 : 100.0);
+            QVERIFY2(i < kFrames || std::fabs(speaker.hz() / 100 - 1) < 0.015,
+                     qPrintable(QString::number(speaker.hz())));
+        }
+        const double talked = speaker.hz();
+        for (int i = 0; i < 10 * kFrames; ++i)
+            speaker.update(0.0);
+        QCOMPARE(speaker.hz(), talked);
+    }
+
+    // A target voice puts any speaker's syllables at its pitch: 100, 150 and
+    // 220 Hz vowels come out within 10 % of the target (after the first
+    // second), with the formant shift, the level within 3 dB of the dry and
+    // nothing clipped.
+    void targetWhoeverSpeaks_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<double>("target");
+        QTest::addColumn<double>("formant");
+        QTest::addColumn<double>("speaker");
+        for (double speaker : {100.0, 150.0, 220.0}) {
+            QTest::addRow("Female, %.0f Hz", speaker) << "Female" << 211.1 << 2.4 << speaker;
+            QTest::addRow("Male, %.0f Hz", speaker) << "Male" << 108.7 << -2.16 << speaker;
+        }
+        QTest::addRow("Chipmunk, 100 Hz") << "Chipmunk" << 575.1 << 9.12 << 100.0;
+        QTest::addRow("Giant, 220 Hz") << "Giant" << 54.4 << -5.04 << 220.0;
+    }
+    void targetWhoeverSpeaks()
+    {
+        QFETCH(QString, program);
+        QFETCH(double, target);
+        QFETCH(double, formant);
+        QFETCH(double, speaker);
+        auto plugin = open("VoiceShifter", {{kMix, 1.0f}}, qPrintable(program));
+        QVERIFY(plugin);
+        const std::vector<float> x = syllables([&](double) { return speaker; }, 3.0), y = run(*plugin, x);
+        const int latency = plugin->latency();
+        const double f0 = medianPitch(y, 1.0, 3.0, latency);
+        QVERIFY2(std::fabs(f0 / target - 1) < 0.1, qPrintable(QString::number(f0)));
+        QVERIFY(std::fabs(db(rmsOf(y, static_cast<std::size_t>(latency), y.size()) / rmsOf(x, 0, x.size()))) <
+                3);
+        QVERIFY(peak(y) < 1.0f);
+        if (target > 100 && target < 300) {               // LPC needs harmonics dense enough
+            const std::size_t at = 12 * kRate / 5 + 2400; // the middle of the 6th syllable
+            const double f1 = firstFormant(y, at + static_cast<std::size_t>(latency), 4800);
+            const double expected = firstFormant(x, at, 4800) * std::exp2(formant / 12);
+            // 12 %: the LPC reads a formant between harmonics 211 Hz apart up
+            // to 10 % off; a shift left out is 12 to 15 % off.
+            QVERIFY2(std::fabs(f1 / expected - 1) < 0.12, qPrintable(QString::number(f1 / expected)));
+        }
+    }
+
+    // A speaker whose voice moves from 100 to 200 Hz through a target voice:
+    // the output stays at the target before and after, and while the ratio
+    // glides the level relative to the dry voice moves by less than 1 dB
+    // from one 20 ms window to the next, as it does while the ratio holds.
+    void targetGlidesWithoutLevelSteps()
+    {
+        auto plugin = open("VoiceShifter", {}, "Female");
+        QVERIFY(plugin);
+        const std::vector<float> x = syllables([](double t) { return t < 4 ? 100.0 : 200.0; }, 8.0),
+                                 y = run(*plugin, x);
+        const int latency = plugin->latency();
+        for (double from : {2.0, 6.5}) {
+            const double f0 = medianPitch(y, from, from + 1.5, latency);
+            QVERIFY2(std::fabs(f0 / 211.1 - 1) < 0.1, qPrintable(QString("%1 s: %2 Hz").arg(from).arg(f0)));
+        }
+        double largest = 0;
+        for (double start = 0; start + kSyllable < 8; start += kSyllable + kGap) {
+            double before = NAN;
+            for (double at = start + 0.04; at + 0.06 < start + kSyllable; at += 0.01) {
+                const auto in = static_cast<std::size_t>(at * kRate), width = std::size_t{kRate / 50};
+                const auto out = in + static_cast<std::size_t>(latency);
+                const double gain = db(rmsOf(y, out, out + width) / rmsOf(x, in, in + width));
+                if (!std::isnan(before))
+                    largest = std::max(largest, std::fabs(gain - before));
+                before = gain;
+            }
+        }
+        QVERIFY2(largest < 1, qPrintable(QString::number(largest)));
     }
 
     // Demon adds a voice an octave below (energy at F0/2 and 3 F0/2, absent

@@ -325,7 +325,7 @@ void PitchVoice::prepare(const PitchAnalyzer& analyzer, double sampleRate)
 
 void PitchVoice::setShift(double ratio, double formant)
 {
-    m_ratioTarget = std::clamp(ratio, 0.25, 4.0);
+    m_ratioTarget = std::clamp(ratio, 0.125, 8.0);
     m_formantTarget = std::clamp(formant, 0.25, 4.0);
     if (m_snap) {
         m_ratio = m_ratioTarget;

@@ -108,7 +108,7 @@ class PitchVoice
 {
 public:
     void prepare(const PitchAnalyzer& analyzer, double sampleRate);
-    // Pitch and formant factors (0.5..2.1); glided over about 30 ms.
+    // Pitch (0.125..8) and formant (0.25..4) factors; glided over about 30 ms.
     void setShift(double ratio, double formant);
     // The shifted frame that goes with PitchAnalyzer::delayed(); call once after each push().
     void render(const PitchAnalyzer& analyzer, float& left, float& right);

@@ -77,7 +77,7 @@ def cable_rms(seconds=0.8, tail=0.4, device=CABLE):
 
 class CablePitch:
     """Follows the pitch on the cable: every 20 ms the time a block arrived
-    and its frequency from rising zero crossings (0 when silent)."""
+    and its frequency from the rising zero crossings (0 when silent)."""
 
     BLOCK = 960  # frames, 20 ms
 
@@ -99,10 +99,13 @@ class CablePitch:
             samples = array.array("f")
             samples.frombytes(data)
             left = samples[0::2]
-            crossings = sum(1 for a, b in zip(left, left[1:]) if a < 0.0 <= b)
+            # Rising zero crossings, placed between samples: the periods
+            # they span give the frequency to a fraction of a hertz.
+            crossings = [i + a / (a - b) for i, (a, b) in enumerate(zip(left, left[1:])) if a < 0.0 <= b]
             loud = max(abs(x) for x in left) > 0.05
+            hz = (len(crossings) - 1) * RATE / (crossings[-1] - crossings[0]) if len(crossings) > 1 else 0.0
             with self.lock:
-                self.points.append((time.monotonic(), crossings * RATE / self.BLOCK if loud else 0.0))
+                self.points.append((time.monotonic(), hz if loud else 0.0))
 
     def frequency(self, seconds=0.3):
         """The median frequency of the last `seconds`."""
