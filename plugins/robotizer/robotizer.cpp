@@ -5,7 +5,7 @@
 // does not leak through, and the pulses are overlap-added at the robot's
 // period. An optional comb adds a tin-can ring.
 
-#include "fft.h"
+#include "dsp/fft.h"
 #include "pluginbase.h"
 
 #include <algorithm>
@@ -107,10 +107,10 @@ protected:
     void prepare(double sampleRate, int) override
     {
         m_rate = sampleRate;
-        m_frame = zfft::nearestPowerOfTwo(sampleRate * kFrameSeconds);
+        m_frame = zdsp::nearestPowerOfTwo(sampleRate * kFrameSeconds);
         m_fft.setup(m_frame);
         m_lag = std::min(static_cast<int>(std::lround(kLagSeconds * sampleRate)), m_frame / 2 - 1);
-        m_spectrum.assign(static_cast<std::size_t>(m_frame), {});
+        m_bins.assign(static_cast<std::size_t>(m_frame) + 2, 0.0f);
         m_window.resize(static_cast<std::size_t>(m_frame));
         m_windowPower = 0.0f;
         for (int j = 0; j < m_frame; ++j) {
@@ -133,6 +133,7 @@ protected:
             m_pulses[c].assign(static_cast<std::size_t>(m_pulseSize), 0.0f);
             m_dry[c].assign(static_cast<std::size_t>(m_drySize), 0.0f);
             m_comb[c].assign(static_cast<std::size_t>(m_combSize), 0.0f);
+            m_pulse[c].assign(static_cast<std::size_t>(m_frame), 0.0f);
         }
         for (int s = 0; s < kSections; ++s)
             m_dispersion[s].setup(kDispersionHz[s], 0.8, sampleRate);
@@ -201,64 +202,63 @@ protected:
     }
 
 private:
-    // Adds the zero-phase pulse of the latest frame, both channels in one
-    // transform, scaled so the pulse train keeps the frame's power.
+    // Adds the zero-phase pulse of the latest frame, scaled so the pulse
+    // train keeps the frame's power.
     void addPulse(double period)
     {
         const int n = m_frame;
         const auto mask = static_cast<std::uint32_t>(n - 1);
         float energy[kChannels] = {};
-        for (int j = 0; j < n; ++j) {
-            const std::uint32_t at = (m_position + static_cast<std::uint32_t>(j + 1 - n)) & mask;
-            const float w = m_window[static_cast<std::size_t>(j)];
-            const float l = m_input[0][static_cast<std::size_t>(at)] * w,
-                        r = m_input[1][static_cast<std::size_t>(at)] * w;
-            energy[0] += l * l;
-            energy[1] += r * r;
-            m_spectrum[static_cast<std::size_t>(j)] = {l, r};
+        for (int c = 0; c < kChannels; ++c) {
+            float* frame = m_pulse[c].data();
+            for (int j = 0; j < n; ++j) {
+                const std::uint32_t at = (m_position + static_cast<std::uint32_t>(j + 1 - n)) & mask;
+                const float v =
+                    m_input[c][static_cast<std::size_t>(at)] * m_window[static_cast<std::size_t>(j)];
+                energy[c] += v * v;
+                frame[j] = v;
+            }
         }
         if (energy[0] + energy[1] <= 0.0f)
             return;
-        m_fft.transform(m_spectrum.data(), false);
-        for (int k = 0; k <= n / 2; ++k) {
-            zfft::Complex left, right;
-            m_fft.split(m_spectrum.data(), k, &left, &right);
-            const zfft::Complex magnitudes(std::abs(left), std::abs(right));
-            m_spectrum[static_cast<std::size_t>(k)] = magnitudes;
-            if (k > 0 && k < n / 2)
-                m_spectrum[static_cast<std::size_t>(n - k)] = magnitudes;
+        // The pulse: the frame's magnitude spectrum back in time, scaled by 1 / n.
+        float* bins = m_bins.data();
+        for (int c = 0; c < kChannels; ++c) {
+            float* frame = m_pulse[c].data();
+            m_fft.forward(frame, bins, n);
+            for (int k = 0; k <= n / 2; ++k) {
+                bins[2 * k] = std::hypot(bins[2 * k], bins[2 * k + 1]) / static_cast<float>(n);
+                bins[2 * k + 1] = 0.0f;
+            }
+            m_fft.inverse(bins, frame, n);
         }
-        m_fft.transform(m_spectrum.data(), true);
 
         float pulseEnergy[kChannels] = {};
-        for (int m = -m_lag; m <= m_lag; ++m) {
-            const zfft::Complex z =
-                m_spectrum[static_cast<std::size_t>(static_cast<std::uint32_t>(m) & mask)];
-            const float w = m_lagWindow[static_cast<std::size_t>(std::abs(m))];
-            pulseEnergy[0] += z.real() * z.real() * w * w;
-            pulseEnergy[1] += z.imag() * z.imag() * w * w;
-        }
-        float gain[kChannels];
+        for (int c = 0; c < kChannels; ++c)
+            for (int m = -m_lag; m <= m_lag; ++m) {
+                const float z = m_pulse[c][static_cast<std::size_t>(static_cast<std::uint32_t>(m) & mask)];
+                const float w = m_lagWindow[static_cast<std::size_t>(std::abs(m))];
+                pulseEnergy[c] += z * z * w * w;
+            }
+        const auto pulseMask = static_cast<std::uint32_t>(m_pulseSize - 1);
         for (int c = 0; c < kChannels; ++c) {
             const float power = energy[c] / m_windowPower;
-            gain[c] = pulseEnergy[c] > 1e-20f
-                          ? std::min(kMaxGain, std::sqrt(power * static_cast<float>(period) / pulseEnergy[c]))
-                          : 0.0f;
-        }
-        const auto pulseMask = static_cast<std::uint32_t>(m_pulseSize - 1);
-        for (int m = -m_lag; m <= m_lag; ++m) {
-            const zfft::Complex z =
-                m_spectrum[static_cast<std::size_t>(static_cast<std::uint32_t>(m) & mask)];
-            const float w = m_lagWindow[static_cast<std::size_t>(std::abs(m))];
-            const auto at =
-                static_cast<std::size_t>((m_position + static_cast<std::uint32_t>(m_lag + m)) & pulseMask);
-            m_pulses[0][at] += gain[0] * w * z.real();
-            m_pulses[1][at] += gain[1] * w * z.imag();
+            const float gain =
+                pulseEnergy[c] > 1e-20f
+                    ? std::min(kMaxGain, std::sqrt(power * static_cast<float>(period) / pulseEnergy[c]))
+                    : 0.0f;
+            for (int m = -m_lag; m <= m_lag; ++m) {
+                const float z = m_pulse[c][static_cast<std::size_t>(static_cast<std::uint32_t>(m) & mask)];
+                const float w = m_lagWindow[static_cast<std::size_t>(std::abs(m))];
+                const auto at = static_cast<std::size_t>(
+                    (m_position + static_cast<std::uint32_t>(m_lag + m)) & pulseMask);
+                m_pulses[c][at] += gain * w * z;
+            }
         }
     }
 
     double m_rate = 48000.0;
-    zfft::Fft m_fft;
+    zdsp::RealFft m_fft;
     Allpass m_dispersion[kSections];
     int m_frame = 512;
     int m_lag = 120;
@@ -267,11 +267,12 @@ private:
     int m_combSize = 128;
     int m_combDelay = 110;
     int m_latency = 0;
-    std::vector<zfft::Complex> m_spectrum;
+    std::vector<float> m_bins; // n / 2 + 1 bins, interleaved
     std::vector<float> m_window, m_lagWindow;
     float m_windowPower = 1.0f;
     std::vector<float> m_input[kChannels], m_pulses[kChannels], m_dry[kChannels], m_comb[kChannels];
-    std::uint32_t m_position = 0; // frames since prepare, wrapping; rings use its low bits
+    std::vector<float> m_pulse[kChannels]; // the latest frame, then its pulse
+    std::uint32_t m_position = 0;          // frames since prepare, wrapping; rings use its low bits
     double m_untilPulse = 1.0;
     double m_pitch = 110.0;
     float m_mix = 1.0f, m_metal = 0.0f, m_gain = 1.0f;

@@ -5,11 +5,12 @@
 // are overlap-added (Hann in and out, a quarter frame apart) and each keeps
 // the power it came in with, so whispered speech stays about as loud.
 
-#include "fft.h"
+#include "dsp/fft.h"
 #include "pluginbase.h"
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <vector>
 
@@ -62,7 +63,7 @@ protected:
     void prepare(double sampleRate, int) override
     {
         m_rate = sampleRate;
-        m_frame = zfft::nearestPowerOfTwo(sampleRate * kFrameSeconds);
+        m_frame = zdsp::nearestPowerOfTwo(sampleRate * kFrameSeconds);
         m_hop = m_frame / 4;
         m_fft.setup(m_frame);
         const auto n = static_cast<std::size_t>(m_frame), bins = n / 2 + 1;
@@ -70,11 +71,12 @@ protected:
         for (std::size_t j = 0; j < n; ++j)
             m_window[j] =
                 static_cast<float>(0.5 - 0.5 * std::cos(2 * M_PI * static_cast<double>(j) / m_frame));
-        m_spectrum.assign(n, {});
         m_shape.assign(bins, 1.0f);
         for (int c = 0; c < kChannels; ++c) {
             m_power[c].assign(bins, 0.0f);
             m_smoothed[c].assign(bins, 0.0f);
+            m_frameData[c].assign(n, 0.0f);
+            m_bins[c].assign(2 * bins, 0.0f);
         }
         m_phases.resize(kPhases);
         for (int i = 0; i < kPhases; ++i)
@@ -157,21 +159,21 @@ private:
     {
         const int n = m_frame, half = n / 2;
         const auto inputMask = static_cast<std::uint32_t>(n - 1), outputMask = 2 * inputMask + 1;
-        for (int j = 0; j < n; ++j) {
-            const std::uint32_t at = (m_position + static_cast<std::uint32_t>(j + 1 - n)) & inputMask;
-            const float w = m_window[static_cast<std::size_t>(j)];
-            m_spectrum[static_cast<std::size_t>(j)] = {m_input[0][at] * w, m_input[1][at] * w};
-        }
-        m_fft.transform(m_spectrum.data(), false);
-
         float magnitudeScale[kChannels] = {};
         for (int c = 0; c < kChannels; ++c) {
+            float* frame = m_frameData[c].data();
+            float* bins = m_bins[c].data();
+            for (int j = 0; j < n; ++j) {
+                const std::uint32_t at = (m_position + static_cast<std::uint32_t>(j + 1 - n)) & inputMask;
+                frame[j] = m_input[c][at] * m_window[static_cast<std::size_t>(j)];
+            }
+            m_fft.forward(frame, bins, n);
+
             std::vector<float>& power = m_power[c];
             double inputEnergy = 0.0;
             for (int k = 0; k <= half; ++k) {
-                zfft::Complex left, right;
-                m_fft.split(m_spectrum.data(), k, &left, &right);
-                power[static_cast<std::size_t>(k)] = std::norm(c == 0 ? left : right);
+                power[static_cast<std::size_t>(k)] =
+                    bins[2 * k] * bins[2 * k] + bins[2 * k + 1] * bins[2 * k + 1];
                 inputEnergy += power[static_cast<std::size_t>(k)];
             }
             smooth(c, static_cast<float>(inputEnergy / (half + 1)));
@@ -190,26 +192,29 @@ private:
                                     : 0.0f;
         }
 
-        // Both channels share the random phases, so a centred voice stays centred.
-        m_spectrum[0] = 0.0f;
-        m_spectrum[static_cast<std::size_t>(half)] = 0.0f;
-        for (int k = 1; k < half; ++k) {
-            const zfft::Complex phase = m_phases[random() >> 22];
-            const zfft::Complex left =
-                phase * (magnitudeScale[0] * m_smoothed[0][static_cast<std::size_t>(k)]);
-            const zfft::Complex right =
-                phase * (magnitudeScale[1] * m_smoothed[1][static_cast<std::size_t>(k)]);
-            m_spectrum[static_cast<std::size_t>(k)] = left + zfft::Complex(0.0f, 1.0f) * right;
-            m_spectrum[static_cast<std::size_t>(n - k)] =
-                std::conj(left) + zfft::Complex(0.0f, 1.0f) * std::conj(right);
+        // Both channels share the random phases, so a centred voice stays
+        // centred; the inverse transform's factor n is taken out here.
+        for (int c = 0; c < kChannels; ++c) {
+            float* bins = m_bins[c].data();
+            bins[0] = bins[1] = bins[2 * half] = bins[2 * half + 1] = 0.0f;
         }
-        m_fft.transform(m_spectrum.data(), true);
-        for (int j = 0; j < n; ++j) {
-            const std::uint32_t at = (m_position + static_cast<std::uint32_t>(j + 1)) & outputMask;
-            const float w = m_window[static_cast<std::size_t>(j)];
-            const zfft::Complex y = m_spectrum[static_cast<std::size_t>(j)];
-            m_output[0][at] += w * y.real();
-            m_output[1][at] += w * y.imag();
+        const float unscale = 1.0f / static_cast<float>(n);
+        for (int k = 1; k < half; ++k) {
+            const std::complex<float> phase = m_phases[random() >> 22];
+            for (int c = 0; c < kChannels; ++c) {
+                const std::complex<float> bin =
+                    phase * (magnitudeScale[c] * unscale * m_smoothed[c][static_cast<std::size_t>(k)]);
+                m_bins[c][2 * static_cast<std::size_t>(k)] = bin.real();
+                m_bins[c][2 * static_cast<std::size_t>(k) + 1] = bin.imag();
+            }
+        }
+        for (int c = 0; c < kChannels; ++c) {
+            float* frame = m_frameData[c].data();
+            m_fft.inverse(m_bins[c].data(), frame, n);
+            for (int j = 0; j < n; ++j) {
+                const std::uint32_t at = (m_position + static_cast<std::uint32_t>(j + 1)) & outputMask;
+                m_output[c][at] += m_window[static_cast<std::size_t>(j)] * frame[j];
+            }
         }
     }
 
@@ -239,14 +244,15 @@ private:
     }
 
     double m_rate = 48000.0;
-    zfft::Fft m_fft;
+    zdsp::RealFft m_fft;
     int m_frame = 512;
     int m_hop = 128;
     int m_spread = 3;
     std::vector<float> m_window, m_shape;
-    std::vector<zfft::Complex> m_spectrum, m_phases;
+    std::vector<std::complex<float>> m_phases;
     std::vector<float> m_input[kChannels], m_output[kChannels], m_dry[kChannels];
     std::vector<float> m_power[kChannels], m_smoothed[kChannels];
+    std::vector<float> m_frameData[kChannels], m_bins[kChannels]; // a frame and its n / 2 + 1 bins
     std::uint32_t m_position = 0; // frames since prepare, wrapping; rings use its low bits
     int m_untilFrame = 128;
     std::uint32_t m_random = 1;

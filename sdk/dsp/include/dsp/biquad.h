@@ -5,12 +5,12 @@
 // channels. Coefficients and state are doubles whatever the samples are, so
 // low corners at high rates keep their shape and long decays their precision.
 
+#include "dsp/constants.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace zdsp {
-
-constexpr double kPi = 3.14159265358979323846;
 
 struct BiquadCoefficients
 {

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace zdsp {
+
+constexpr double kPi = 3.14159265358979323846;
+
+} // namespace zdsp
