@@ -1,6 +1,6 @@
 #include "pluginbase.h"
 
-#include <xmmintrin.h>
+#include "dsp/denormals.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,19 +24,6 @@ void copyString(void* ptr, const char* text, int size)
     std::strncpy(out, text, static_cast<std::size_t>(size) - 1);
     out[size - 1] = '\0';
 }
-
-// Flush-to-zero and denormals-are-zero while a block runs, as it was after.
-class FlushDenormals
-{
-public:
-    FlushDenormals() : m_saved(_mm_getcsr()) { _mm_setcsr(m_saved | 0x8040); }
-    ~FlushDenormals() { _mm_setcsr(m_saved); }
-    FlushDenormals(const FlushDenormals&) = delete;
-    FlushDenormals& operator=(const FlushDenormals&) = delete;
-
-private:
-    unsigned m_saved;
-};
 
 // Silence for inputs a host does not feed, and a sink for outputs nobody reads.
 constexpr int kMaxChannels = 8;
@@ -222,7 +209,7 @@ std::intptr_t Plugin::dispatch(vst2::AEffect* effect, std::int32_t opcode, std::
 
 void Plugin::runSliced(float** inputs, float** outputs, int frames)
 {
-    FlushDenormals flush;
+    zdsp::FlushDenormals flush;
     if (!m_prepared || m_dirty) {
         // Not started by the host: pass the sound through rather than guess.
         for (int c = 0; c < m_info.outputs; ++c) {

@@ -2,10 +2,9 @@
 
 #include "core.h"
 
+#include "dsp/denormals.h"
+
 #include <algorithm>
-#if defined(__SSE__) || defined(__x86_64__)
-#include <xmmintrin.h>
-#endif
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -203,47 +202,13 @@ inline float sampleAt(const SoundImpl* sound, std::size_t frame, int channel)
     return value;
 }
 
-// Denormal numbers are flushed to zero while a block renders: decaying tails
-// and filter states would otherwise crawl through the slow path. The caller's
-// mode comes back afterwards, since offline renders run on its thread.
-class FlushDenormals
-{
-public:
-#if defined(__SSE__) || defined(__x86_64__)
-    FlushDenormals() : m_saved(_mm_getcsr())
-    {
-        _mm_setcsr(m_saved | 0x8040);
-    } // FTZ | DAZ
-    ~FlushDenormals()
-    {
-        _mm_setcsr(m_saved);
-    }
-
-private:
-    unsigned m_saved;
-#elif defined(__aarch64__)
-    FlushDenormals()
-    {
-        asm volatile("mrs %0, fpcr" : "=r"(m_saved));
-        asm volatile("msr fpcr, %0" : : "r"(m_saved | (1ull << 24))); // FZ
-    }
-    ~FlushDenormals()
-    {
-        asm volatile("msr fpcr, %0" : : "r"(m_saved));
-    }
-
-private:
-    unsigned long long m_saved;
-#endif
-};
-
 } // namespace
 
 // ------------------------------------------------------------------- mixer
 
 void SystemImpl::renderBlock(float* out, const float* input)
 {
-    FlushDenormals flushDenormals;
+    zdsp::FlushDenormals flushDenormals;
     SystemImpl* outer = t_rendering;
     t_rendering = this;
     Graph* graph = published.load();
