@@ -1,5 +1,6 @@
 #include "pluginbase.h"
 
+#include "dsp/channels.h"
 #include "dsp/denormals.h"
 
 #include <algorithm>
@@ -221,11 +222,13 @@ void Plugin::runSliced(float** inputs, float** outputs, int frames)
     }
     const float* in[kMaxChannels];
     float* out[kMaxChannels];
+    const int inputCount = zdsp::channelLimit(m_info.inputs, kMaxChannels);
+    const int outputCount = zdsp::channelLimit(m_info.outputs, kMaxChannels);
     for (int done = 0; done < frames; done += m_maxBlock) {
         const int n = std::min(m_maxBlock, frames - done);
-        for (int c = 0; c < m_info.inputs && c < kMaxChannels; ++c)
+        for (int c = 0; c < inputCount; ++c)
             in[c] = inputs[c] + done;
-        for (int c = 0; c < m_info.outputs && c < kMaxChannels; ++c)
+        for (int c = 0; c < outputCount; ++c)
             out[c] = outputs[c] + done;
         process(in, out, n);
     }

@@ -7,6 +7,7 @@
 // old position to the new one over 15 ms.
 
 #include "dsp.h"
+#include "dsp/channels.h"
 #include "units.h"
 
 #include <algorithm>
@@ -78,7 +79,7 @@ protected:
     std::size_t samples(float ms) const { return samples(ms, sampleRate()); }
     // The channels this block can process (all unless setup() was skipped or
     // asked for fewer).
-    int usable(int channels) const { return std::min(channels, static_cast<int>(m_lines.size())); }
+    int usable(int channels) const { return zdsp::channelLimit(channels, static_cast<int>(m_lines.size())); }
     // Points channel c's tap at `delay`: at once on the first block after
     // setup or reset, by a crossfade afterwards.
     void aim(int c, std::size_t delay)

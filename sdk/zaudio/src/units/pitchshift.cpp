@@ -24,6 +24,7 @@
 // needs from the input history and fades back in.
 
 #include "dsp.h"
+#include "dsp/channels.h"
 #include "dsp/fft.h"
 #include "units.h"
 
@@ -353,9 +354,8 @@ public:
     {
         if (!m_ready || channels <= 0)
             return;
-        int count = std::min(channels, kMaxChannels);
-        if (const int limit = static_cast<int>(std::lround(target(3))); limit > 0)
-            count = std::min(count, limit);
+        const int count =
+            zdsp::channelLimit(channels, kMaxChannels, static_cast<int>(std::lround(target(3))));
         for (int c = 0; c < kMaxChannels; ++c) {
             Channel& ch = m_channels[c];
             if (c < count && !ch.active)
