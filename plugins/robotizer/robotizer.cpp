@@ -5,6 +5,7 @@
 // does not leak through, and the pulses are overlap-added at the robot's
 // period. An optional comb adds a tin-can ring.
 
+#include "dsp/biquad.h"
 #include "dsp/fft.h"
 #include "pluginbase.h"
 
@@ -54,30 +55,6 @@ constexpr float kMaxGain = 64.0f;
 // each over a few milliseconds, which lowers the peaks without changing the tone.
 constexpr double kDispersionHz[] = {280.0, 700.0, 1500.0, 3100.0};
 constexpr int kSections = 4;
-
-struct Allpass
-{
-    float a1 = 0, a2 = 0;
-    float z1[2] = {}, z2[2] = {};
-
-    void setup(double hz, double q, double rate)
-    {
-        const double w = 2 * M_PI * std::min(hz, 0.45 * rate) / rate, alpha = std::sin(w) / (2 * q);
-        const double a0 = 1 + alpha;
-        a1 = static_cast<float>(-2 * std::cos(w) / a0);
-        a2 = static_cast<float>((1 - alpha) / a0);
-        z1[0] = z1[1] = z2[0] = z2[1] = 0.0f;
-    }
-
-    // b0 = a2, b1 = a1, b2 = 1
-    float run(int c, float x)
-    {
-        const float y = a2 * x + z1[c];
-        z1[c] = a1 * x - a1 * y + z2[c];
-        z2[c] = x - a2 * y;
-        return y;
-    }
-};
 
 int powerOfTwoAbove(int n)
 {
@@ -135,8 +112,10 @@ protected:
             m_comb[c].assign(static_cast<std::size_t>(m_combSize), 0.0f);
             m_pulse[c].assign(static_cast<std::size_t>(m_frame), 0.0f);
         }
-        for (int s = 0; s < kSections; ++s)
-            m_dispersion[s].setup(kDispersionHz[s], 0.8, sampleRate);
+        for (int s = 0; s < kSections; ++s) {
+            m_dispersion[s].set(zdsp::BiquadCoefficients::allPass(kDispersionHz[s], 0.8, sampleRate));
+            m_dispersion[s].reset();
+        }
         m_position = 0;
         m_untilPulse = 1.0;
         m_pitch = value(kPitch);
@@ -185,7 +164,7 @@ protected:
                 float robot = pulse;
                 pulse = 0.0f;
                 for (auto& section : m_dispersion)
-                    robot = section.run(c, robot);
+                    robot = section.process(robot, c);
                 std::vector<float>& comb = m_comb[c];
                 const float ring =
                     robot +
@@ -259,7 +238,7 @@ private:
 
     double m_rate = 48000.0;
     zdsp::RealFft m_fft;
-    Allpass m_dispersion[kSections];
+    zdsp::Biquad<kChannels> m_dispersion[kSections];
     int m_frame = 512;
     int m_lag = 120;
     int m_pulseSize = 256;

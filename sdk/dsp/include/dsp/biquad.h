@@ -30,6 +30,13 @@ struct BiquadCoefficients
         return normalised((1 + cw) / 2, -(1 + cw), (1 + cw) / 2, 1 + alpha, -2 * cw, 1 - alpha);
     }
 
+    // Flat in level; the phase turns by 360 degrees, half of it at `hz`.
+    static BiquadCoefficients allPass(double hz, double q, double rate)
+    {
+        const double w = omega(hz, rate), cw = std::cos(w), alpha = std::sin(w) / (2.0 * q);
+        return normalised(1 - alpha, -2 * cw, 1 + alpha, 1 + alpha, -2 * cw, 1 - alpha);
+    }
+
     // A bell of `octaves` bandwidth.
     static BiquadCoefficients peaking(double hz, double octaves, double gainDb, double rate)
     {
