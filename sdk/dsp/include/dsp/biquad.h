@@ -12,12 +12,12 @@
 
 namespace zdsp {
 
+// Corners are kept between 1 Hz and just below half the rate, where every
+// design stays stable.
 struct BiquadCoefficients
 {
     double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
 
-    // Corners are kept between 1 Hz and just below half the rate, where every
-    // design stays stable.
     static BiquadCoefficients lowPass(double hz, double q, double rate)
     {
         const double w = omega(hz, rate), cw = std::cos(w), alpha = std::sin(w) / (2.0 * q);
@@ -37,16 +37,7 @@ struct BiquadCoefficients
         return normalised(1 - alpha, -2 * cw, 1 + alpha, 1 + alpha, -2 * cw, 1 - alpha);
     }
 
-    // A bell of `octaves` bandwidth.
-    static BiquadCoefficients peaking(double hz, double octaves, double gainDb, double rate)
-    {
-        const double w = omega(hz, rate), cw = std::cos(w), sw = std::sin(w);
-        const double alpha = sw * std::sinh(std::log(2.0) / 2.0 * octaves * w / sw);
-        const double a = std::pow(10.0, gainDb / 40.0);
-        return normalised(1 + alpha * a, -2 * cw, 1 - alpha * a, 1 + alpha / a, -2 * cw, 1 - alpha / a);
-    }
-
-    // Shelves of slope 1.
+    // A shelf of slope 1.
     static BiquadCoefficients lowShelf(double hz, double gainDb, double rate)
     {
         const double w = omega(hz, rate), cw = std::cos(w), sw = std::sin(w);
@@ -56,17 +47,6 @@ struct BiquadCoefficients
         return normalised(a * ((a + 1) - (a - 1) * cw + k), 2 * a * ((a - 1) - (a + 1) * cw),
                           a * ((a + 1) - (a - 1) * cw - k), (a + 1) + (a - 1) * cw + k,
                           -2 * ((a - 1) + (a + 1) * cw), (a + 1) + (a - 1) * cw - k);
-    }
-
-    static BiquadCoefficients highShelf(double hz, double gainDb, double rate)
-    {
-        const double w = omega(hz, rate), cw = std::cos(w), sw = std::sin(w);
-        const double a = std::pow(10.0, gainDb / 40.0);
-        const double alpha = sw / 2.0 * std::sqrt(2.0);
-        const double k = 2.0 * std::sqrt(a) * alpha;
-        return normalised(a * ((a + 1) + (a - 1) * cw + k), -2 * a * ((a - 1) + (a + 1) * cw),
-                          a * ((a + 1) + (a - 1) * cw - k), (a + 1) - (a - 1) * cw + k,
-                          2 * ((a - 1) - (a + 1) * cw), (a + 1) - (a - 1) * cw - k);
     }
 
 private:
