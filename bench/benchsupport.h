@@ -291,11 +291,12 @@ inline double peakRssMiB(pid_t pid)
 
 // ------------------------------------------------------------ the speech clip
 
-// Writes `seconds` of English speech (espeak-ng, then sox to 48000 Hz stereo
-// 16-bit, normalised to -3 dBFS, the passage repeated as needed) to `path`.
+// Writes `seconds` of English speech spoken by the espeak-ng `voice` (its
+// arguments, e.g. {"-v", "en+f3", "-p", "70"}), converted by sox to 48000 Hz
+// stereo 16-bit with its peaks at `peakDbfs`, the passage repeated as needed.
 // False with a reason when a tool is missing or fails.
-inline bool writeSpeechClip(const std::string& path, double seconds, std::string* error,
-                            const std::string& sox = "sox")
+inline bool writeSpeech(const std::string& path, double seconds, const std::vector<std::string>& voice,
+                        double peakDbfs, std::string* error, const std::string& sox = "sox")
 {
     static const char* const kPassage =
         "The north wind and the sun were disputing which was the stronger, when a traveller came along "
@@ -306,18 +307,29 @@ inline bool writeSpeechClip(const std::string& path, double seconds, std::string
         "traveller took off his cloak. And so the north wind was obliged to confess that the sun was the "
         "stronger of the two. Did you like the story? Shall we hear it once again, a little more slowly?";
     const std::string raw = path + ".espeak.wav";
-    if (timeProgram({"espeak-ng", "-v", "en", "-s", "160", "-w", raw, kPassage}) < 0) {
+    std::vector<std::string> speak = {"espeak-ng"};
+    speak.insert(speak.end(), voice.begin(), voice.end());
+    speak.insert(speak.end(), {"-s", "160", "-w", raw, kPassage});
+    if (timeProgram(speak) < 0) {
         *error = "espeak-ng failed or is missing (scripts/install-deps installs it)";
         return false;
     }
-    char length[32];
+    char length[32], peak[32];
     std::snprintf(length, sizeof length, "%.3f", seconds);
+    std::snprintf(peak, sizeof peak, "%.2f", peakDbfs);
     const bool made = timeProgram({sox, raw, "-r", "48000", "-c", "2", "-b", "16", path, "repeat", "20",
-                                   "trim", "0", length, "norm", "-3"}) >= 0;
+                                   "trim", "0", length, "norm", peak}) >= 0;
     unlink(raw.c_str());
     if (!made)
         *error = sox + " could not make the speech clip";
     return made;
+}
+
+// The default English voice normalised to -3 dBFS.
+inline bool writeSpeechClip(const std::string& path, double seconds, std::string* error,
+                            const std::string& sox = "sox")
+{
+    return writeSpeech(path, seconds, {"-v", "en"}, -3.0, error, sox);
 }
 
 // ------------------------------------------------------------ summary rows
