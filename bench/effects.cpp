@@ -8,6 +8,7 @@
 // the live engine benchmark.
 
 #include "benchsupport.h"
+#include "catalogue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,50 +69,18 @@ struct Row
     double sox = -1.0;
 };
 
-// Runs a program to its end (at most 300 s) and returns its output, standard
-// error included; false with the reason when it fails.
-bool capture(const std::vector<std::string>& arguments, std::string* output, std::string* why)
-{
-    Process process;
-    if (!spawnProgram(arguments, {}, &process, why))
-        return false;
-    const auto start = Clock::now();
-    bool ended = false;
-    while (!(ended = !stillRunning(&process, why, output)) && secondsSince(start) < 300.0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    if (!ended)
-        *why = "no answer within 300 s";
-    endProcess(&process);
-    return ended && why->rfind("exit code 0", 0) == 0;
-}
-
-// The bundled effects of `CLI effects --json`, deduplicated by id and sorted
-// by it; custom effects are left out.
+// The bundled effects of the catalogue, sorted by id.
 bool readCatalogue(const std::string& cli, std::vector<Row>* effects, std::string* error)
 {
-    std::string output, why;
-    if (!capture({cli, "effects", "--json"}, &output, &why)) {
-        *error = cli + " effects --json failed: " + why;
+    std::vector<QJsonObject> items;
+    if (!bundledEffects(cli, &items, error))
         return false;
-    }
-    const std::size_t at = output.find('{'); // past anything logged before the document
-    const QJsonDocument document = QJsonDocument::fromJson(
-        at == std::string::npos ? QByteArray() : QByteArray::fromStdString(output.substr(at)));
-    const QJsonValue list = document.object().value(QStringLiteral("effects"));
-    if (!list.isArray()) {
-        *error = cli + " effects --json printed no effect list";
-        return false;
-    }
-    std::map<int, Row> byId;
-    for (const QJsonValue& value : list.toArray()) {
-        const QJsonObject item = value.toObject();
-        const int id = item.value(QStringLiteral("id")).toInt(-1);
-        if (item.value(QStringLiteral("isCustom")).toBool() || id < 0)
-            continue;
+    for (const QJsonObject& item : items) {
         Row effect;
-        effect.id = id;
-        effect.name =
-            item.value(QStringLiteral("name")).toString(QStringLiteral("effect %1").arg(id)).toStdString();
+        effect.id = item.value(QStringLiteral("id")).toInt();
+        effect.name = item.value(QStringLiteral("name"))
+                          .toString(QStringLiteral("effect %1").arg(effect.id))
+                          .toStdString();
         effect.filesReady = item.value(QStringLiteral("filesReady")).toBool(true);
         for (const QJsonValue& s : item.value(QStringLiteral("settings")).toArray()) {
             Setting setting;
@@ -121,13 +90,9 @@ bool readCatalogue(const std::string& cli, std::vector<Row>* effects, std::strin
                     v.toObject().value(QStringLiteral("value")).toDouble();
             effect.settings.push_back(setting);
         }
-        byId.emplace(effect.id, effect);
+        effects->push_back(effect);
     }
-    for (const auto& entry : byId)
-        effects->push_back(entry.second);
-    if (effects->empty())
-        *error = "the catalogue holds no bundled effect";
-    return !effects->empty();
+    return true;
 }
 
 // ------------------------------------------------------------ sox chains

@@ -11,6 +11,7 @@
 // Prints a Markdown report on standard output; progress goes to standard error.
 
 #include "benchsupport.h"
+#include "catalogue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -476,23 +477,6 @@ struct Voice
     std::vector<Figures> shifterOnly;
 };
 
-// Runs a program to its end (at most 300 s) and returns its output, standard
-// error included; false with the reason when it fails.
-bool capture(const std::vector<std::string>& arguments, std::string* output, std::string* why)
-{
-    Process process;
-    if (!spawnProgram(arguments, {}, &process, why))
-        return false;
-    const auto start = Clock::now();
-    bool ended = false;
-    while (!(ended = !stillRunning(&process, why, output)) && secondsSince(start) < 300.0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    if (!ended)
-        *why = "no answer within 300 s";
-    endProcess(&process);
-    return ended && why->rfind("exit code 0", 0) == 0;
-}
-
 // The shifts, in semitones, that the people voices had before their target
 // mode: rubberband shifts each speaker by these to stand beside them.
 double formerShift(const std::string& name)
@@ -529,33 +513,18 @@ bool readVoiceShifter(const std::map<int, double>& values, Voice* voice)
     return true;
 }
 
-// The bundled effects of `CLI effects --json`, the catalogue the renders use,
-// sorted by id; custom effects are left out.
+// The bundled effects of the catalogue the renders use, sorted by id.
 bool readCatalogue(const std::string& cli, std::vector<Voice>* voices, std::string* error)
 {
-    std::string output, why;
-    if (!capture({cli, "effects", "--json"}, &output, &why)) {
-        *error = cli + " effects --json failed: " + why;
+    std::vector<QJsonObject> items;
+    if (!bundledEffects(cli, &items, error))
         return false;
-    }
-    const std::size_t at = output.find('{'); // past anything logged before the document
-    const QJsonDocument document = QJsonDocument::fromJson(
-        at == std::string::npos ? QByteArray() : QByteArray::fromStdString(output.substr(at)));
-    const QJsonValue list = document.object().value(QStringLiteral("effects"));
-    if (!list.isArray()) {
-        *error = cli + " effects --json printed no effect list";
-        return false;
-    }
-    std::map<int, Voice> byId;
-    for (const QJsonValue& value : list.toArray()) {
-        const QJsonObject item = value.toObject();
-        const int id = item.value(QStringLiteral("id")).toInt(-1);
-        if (item.value(QStringLiteral("isCustom")).toBool() || id < 0)
-            continue;
+    for (const QJsonObject& item : items) {
         Voice voice;
-        voice.id = id;
-        voice.name =
-            item.value(QStringLiteral("name")).toString(QStringLiteral("effect %1").arg(id)).toStdString();
+        voice.id = item.value(QStringLiteral("id")).toInt();
+        voice.name = item.value(QStringLiteral("name"))
+                         .toString(QStringLiteral("effect %1").arg(voice.id))
+                         .toStdString();
         voice.filesReady = item.value(QStringLiteral("filesReady")).toBool(true);
         voice.fixedShift = formerShift(voice.name);
         for (const QJsonValue& s : item.value(QStringLiteral("settings")).toArray()) {
@@ -573,13 +542,9 @@ bool readCatalogue(const std::string& cli, std::vector<Voice>* voices, std::stri
                         format("%s%d=%.6g", voice.shifterParameters.empty() ? "" : ",", index, value);
             }
         }
-        byId.emplace(voice.id, voice);
+        voices->push_back(voice);
     }
-    for (auto& entry : byId)
-        voices->push_back(entry.second);
-    if (voices->empty())
-        *error = "the catalogue holds no bundled effect";
-    return !voices->empty();
+    return true;
 }
 
 // ------------------------------------------------------------ the speakers
