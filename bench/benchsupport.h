@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -26,6 +27,17 @@ extern char** environ;
 namespace benchsupport {
 
 using Clock = std::chrono::steady_clock;
+
+// printf into a string (512 characters at most).
+__attribute__((format(printf, 1, 2))) inline std::string format(const char* pattern, ...)
+{
+    char text[512];
+    va_list arguments;
+    va_start(arguments, pattern);
+    std::vsnprintf(text, sizeof text, pattern, arguments);
+    va_end(arguments);
+    return text;
+}
 
 inline double secondsSince(Clock::time_point start)
 {

@@ -44,16 +44,6 @@ void progress(const std::string& text)
     std::fprintf(stderr, "zelvani-bench-voices: %s\n", text.c_str());
 }
 
-__attribute__((format(printf, 1, 2))) std::string format(const char* pattern, ...)
-{
-    char text[512];
-    va_list arguments;
-    va_start(arguments, pattern);
-    std::vsnprintf(text, sizeof text, pattern, arguments);
-    va_end(arguments);
-    return text;
-}
-
 // ------------------------------------------------------------ reading sound
 
 struct Sound
