@@ -153,7 +153,7 @@ void showEffects(MainWindow* window, const QString& what)
         const QString name = QStringLiteral("Bright Female");
         if (!effects->nameExists(name)) {
             EffectData::VoiceEffect base = effects->currentEffect();
-            base.edits.first().editValue = 92;
+            base.edits.first().editValue = 60; // a higher target pitch: 264 Hz
             CuteSettings::instance()->setValue(QStringLiteral("CustomName"), name, Transient);
             effects->addCustomEffect(base, true);
         }
