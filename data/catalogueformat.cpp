@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace Catalogue {
 
 namespace {
@@ -51,6 +53,23 @@ QString numberText(float value)
 bool commit(QSaveFile& file, const QString& path)
 {
     return SaveReport::commit(file, path, "Catalogue");
+}
+
+// The VoiceShifter's presets aim at a target pitch since its "Mode" (index 8)
+// came. A custom voice saved before holds a preset and a pitch but no mode:
+// it keeps the ratio it was saved with.
+void keepVoiceShifterRatio(EffectData::VoiceEffect* effect)
+{
+    constexpr int kMode = 8;
+    for (EffectData::VoiceSetting& setting : effect->settings) {
+        if (!setting.vst.endsWith(QLatin1String("/VoiceShifter.so")) || setting.fxp.isEmpty())
+            continue;
+        const bool hasMode =
+            std::any_of(setting.values.cbegin(), setting.values.cend(),
+                        [](const EffectData::PluginParam& param) { return param.index == kMode; });
+        if (!hasMode)
+            setting.values.append({setting.type, kMode, 0.0f, -1.0f, 0, 100});
+    }
 }
 
 } // namespace
@@ -158,6 +177,8 @@ EffectData::VoiceEffect parseEffect(const QJsonObject& object, const QString& re
     effect.languages = parseLanguages(object.value(QLatin1String("languages")).toArray());
     for (const QJsonValue& setting : object.value(QLatin1String("settings")).toArray())
         effect.settings.append(parseSetting(setting.toObject()));
+    if (custom)
+        keepVoiceShifterRatio(&effect);
     effect.files = stringsOf(object.value(QLatin1String("files")).toArray());
     effect.filesReady = filesPresent(resourcesPath, effect.files);
     effect.edits = parseEdits(object.value(QLatin1String("edits")).toArray());

@@ -252,6 +252,31 @@ private slots:
         QCOMPARE(manager->groups().value(8).sort, QList<int>{3});
     }
 
+    // A custom voice saved while the VoiceShifter's presets were fixed
+    // ratios keeps its ratio: a mode of 0 follows its values. One saved with
+    // a mode, or without a preset, stays as it was.
+    void customVoicesFromBeforeTargetsKeepTheirRatio()
+    {
+        writeFile(config("Custom.dat"), R"([
+            {"id": 10000, "oId": 1, "name": "Old", "settings": [{"type": 100001, "values":
+                ["vst/VoiceShifter.so", "fxp/VoiceShifter_Female.fxp", "0,0.9,0,100"]}]},
+            {"id": 10001, "oId": 1, "name": "New", "settings": [{"type": 100001, "values":
+                ["vst/VoiceShifter.so", "fxp/VoiceShifter_Female.fxp", "7,0.6,0,100", "8,1,0,100"]}]},
+            {"id": 10002, "oId": 12, "name": "Plain", "settings": [{"type": 100001, "values":
+                ["vst/VoiceShifter.so", "0,0.7,0,100"]}]}])");
+        const auto manager = loadedEffects();
+        const auto modes = [&](int id) {
+            QList<QPair<int, float>> values;
+            for (const EffectData::PluginParam& param :
+                 manager->customEffects().value(id).settings.value(0).values)
+                values.append({param.index, param.value});
+            return values;
+        };
+        QCOMPARE(modes(10000), (QList<QPair<int, float>>{{0, 0.9f}, {8, 0.0f}}));
+        QCOMPARE(modes(10001), (QList<QPair<int, float>>{{7, 0.6f}, {8, 1.0f}}));
+        QCOMPARE(modes(10002), (QList<QPair<int, float>>{{0, 0.7f}}));
+    }
+
     void customEffectsTakeIdsNamesAndSliderValues()
     {
         auto manager = loadedEffects();
