@@ -13,9 +13,8 @@
 #include "speakerpitch.h"
 
 #include <algorithm>
-#include <cstdio>
-
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
