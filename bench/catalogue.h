@@ -10,8 +10,12 @@
 #include <QJsonObject>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ftw.h>
 #include <map>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -63,6 +67,30 @@ inline bool bundledEffects(const std::string& cli, std::vector<QJsonObject>* eff
     if (effects->empty())
         *error = "the catalogue holds no bundled effect";
     return !effects->empty();
+}
+
+// Makes a fresh folder /tmp/NAME-XXXXXX for a run's files and points the
+// XDG folders of every child there, so the user's settings and custom effects
+// stay out of the run (set for every child: an entry added after ours would
+// lose to an existing XDG_*). False when it cannot be made.
+inline bool scratchFolder(const std::string& name, std::string* dir)
+{
+    std::string pattern = "/tmp/" + name + "-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return false;
+    *dir = pattern;
+    ::setenv("XDG_CONFIG_HOME", (*dir + "/config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (*dir + "/data").c_str(), 1);
+    return true;
+}
+
+// Removes a folder and all it holds.
+inline void removeTree(const std::string& dir)
+{
+    const auto remove = [](const char* path, const struct stat*, int, struct FTW*) {
+        return std::remove(path);
+    };
+    ::nftw(dir.c_str(), remove, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 } // namespace benchsupport

@@ -294,22 +294,12 @@ int main(int argc, char** argv)
     const double clipSeconds = quick ? 10.0 : 60.0;
     const int runs = quick ? 1 : 3; // per effect and tool; the median counts
 
-    char dirTemplate[] = "/tmp/zelvani-bench-effects-XXXXXX";
-    if (!::mkdtemp(dirTemplate)) {
+    std::string dir;
+    if (!scratchFolder("zelvani-bench-effects", &dir)) {
         progress("cannot make a temporary folder");
         return 1;
     }
-    const std::string dir = dirTemplate;
-    const auto cleanUp = [&] {
-        const auto remove = [](const char* path, const struct stat*, int, struct FTW*) {
-            return std::remove(path);
-        };
-        ::nftw(dir.c_str(), remove, 16, FTW_DEPTH | FTW_PHYS);
-    };
-    // The user's settings and custom effects stay out of the run. Set here for
-    // every child: an entry added after ours would lose to an existing XDG_*.
-    ::setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
+    const auto cleanUp = [&] { removeTree(dir); };
 
     const std::string clip = dir + "/speech.wav";
     std::string error;

@@ -777,21 +777,12 @@ int main(int argc, char** argv)
     const double clipSeconds = quick ? 6.0 : 12.0;
     const int workers = 2;
 
-    char dirTemplate[] = "/tmp/zelvani-bench-voices-XXXXXX";
-    if (!::mkdtemp(dirTemplate)) {
+    std::string dir;
+    if (!scratchFolder("zelvani-bench-voices", &dir)) {
         progress("cannot make a temporary folder");
         return 1;
     }
-    const std::string dir = dirTemplate;
-    const auto cleanUp = [&] {
-        const auto remove = [](const char* path, const struct stat*, int, struct FTW*) {
-            return std::remove(path);
-        };
-        ::nftw(dir.c_str(), remove, 16, FTW_DEPTH | FTW_PHYS);
-    };
-    // The user's settings and custom effects stay out of the run.
-    ::setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
+    const auto cleanUp = [&] { removeTree(dir); };
 
     std::string error;
     std::vector<Voice> voices;
