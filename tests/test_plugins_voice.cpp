@@ -106,15 +106,7 @@ std::vector<float> syllables(const std::function<double(double)>& f0, double sec
             sum += std::cos(h * phase) / h;
         x[i] = static_cast<float>(fade * sum);
     }
-    for (const auto& [hz, bandwidth] : {std::pair{700.0, 130.0}, {1220.0, 70.0}}) {
-        const double r = std::exp(-M_PI * bandwidth / kRate), c = 2 * r * std::cos(2 * M_PI * hz / kRate);
-        double y1 = 0, y2 = 0;
-        for (float& v : x) {
-            const double y = (1 - r) * v + c * y1 - r * r * y2;
-            y2 = std::exchange(y1, y);
-            v = static_cast<float>(y);
-        }
-    }
+    throughFormants(x);
     const float top = peak(x);
     for (float& v : x)
         v *= 0.5f / top;

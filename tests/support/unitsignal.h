@@ -162,14 +162,9 @@ inline double pitchOf(const std::vector<float>& x, std::size_t from, std::size_t
     return rate / (best + (curve > 0 ? 0.5 * (a - c) / curve : 0.0));
 }
 
-// A vowel: a band-limited pulse train of `f0` (harmonics up to 5 kHz falling
-// 6 dB per octave) through formant resonators at 700 and 1220 Hz, peak 0.3.
-inline std::vector<float> vowel(double f0, double seconds)
+// Shapes a source as a vowel: formant resonators at 700 and 1220 Hz.
+inline void throughFormants(std::vector<float>& x)
 {
-    std::vector<float> x(static_cast<std::size_t>(seconds * kRate));
-    for (std::size_t i = 0; i < x.size(); ++i)
-        for (int h = 1; h * f0 < 5000; ++h)
-            x[i] += static_cast<float>(std::cos(2 * M_PI * h * f0 * static_cast<double>(i) / kRate) / h);
     for (const auto& [hz, bandwidth] : {std::pair{700.0, 130.0}, {1220.0, 70.0}}) {
         const double r = std::exp(-M_PI * bandwidth / kRate), c = 2 * r * std::cos(2 * M_PI * hz / kRate);
         double y1 = 0, y2 = 0;
@@ -179,6 +174,17 @@ inline std::vector<float> vowel(double f0, double seconds)
             v = static_cast<float>(y);
         }
     }
+}
+
+// A vowel: a band-limited pulse train of `f0` (harmonics up to 5 kHz falling
+// 6 dB per octave) through the formants, peak 0.3.
+inline std::vector<float> vowel(double f0, double seconds)
+{
+    std::vector<float> x(static_cast<std::size_t>(seconds * kRate));
+    for (std::size_t i = 0; i < x.size(); ++i)
+        for (int h = 1; h * f0 < 5000; ++h)
+            x[i] += static_cast<float>(std::cos(2 * M_PI * h * f0 * static_cast<double>(i) / kRate) / h);
+    throughFormants(x);
     const float peak = std::fabs(
         *std::max_element(x.begin(), x.end(), [](float a, float b) { return std::fabs(a) < std::fabs(b); }));
     for (float& v : x)
