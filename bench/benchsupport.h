@@ -329,7 +329,8 @@ inline bool writeSpeech(const std::string& path, double seconds, const std::vect
     char length[32], peak[32];
     std::snprintf(length, sizeof length, "%.3f", seconds);
     std::snprintf(peak, sizeof peak, "%.2f", peakDbfs);
-    const bool made = timeProgram({sox, raw, "-r", "48000", "-c", "2", "-b", "16", path, "repeat", "20",
+    // -D: without sox's random dither the clip is the same in every run, and so are the figures.
+    const bool made = timeProgram({sox, "-D", raw, "-r", "48000", "-c", "2", "-b", "16", path, "repeat", "20",
                                    "trim", "0", length, "norm", peak}) >= 0;
     unlink(raw.c_str());
     if (!made)

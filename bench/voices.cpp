@@ -449,14 +449,16 @@ double envelopeWarp(const Figures& dry, const Figures& out, double low, double h
 
 // ------------------------------------------------------------ synthetic vowels
 
-// Five vowels of men (Hillenbrand et al. 1995: /i/, /ɛ/, /ɑ/, /o/, /u/),
-// F1–F3 in Hz; F4 at 3500 Hz.
-constexpr double kVowels[5][3] = {
-    {342, 2322, 3000}, {580, 1799, 2605}, {768, 1333, 2522}, {497, 910, 2459}, {378, 997, 2343}};
+// The twelve vowels of American English men (Hillenbrand et al. 1995: /i ɪ e
+// ɛ æ ɑ ɔ o ʊ u ʌ ɝ/), F1–F3 in Hz; F4 at 3500 Hz.
+constexpr double kVowels[12][3] = {{342, 2322, 3000}, {427, 2034, 2684}, {476, 2089, 2691},
+                                   {580, 1799, 2605}, {588, 1952, 2601}, {768, 1333, 2522},
+                                   {652, 997, 2538},  {497, 910, 2459},  {469, 1122, 2434},
+                                   {378, 997, 2343},  {623, 1200, 2550}, {474, 1379, 1710}};
 constexpr double kBandwidths[4] = {80, 100, 150, 200};
 
 // The vowels in turn, 250 ms each with 50 ms of silence between, on an
-// impulse train at `f0` (±6 % at 0.7 Hz) through two one-pole low-passes and
+// impulse train at `f0` (±1.5 semitones at 0.7 Hz) through two one-pole low-passes and
 // a cascade of four resonators: formants × `scale` × `stretch`, bandwidths
 // × `stretch`. Between two such sounds with the same `scale` every formant
 // moves by exactly `stretch`, whatever their F0 are: the measurement's error
@@ -476,7 +478,7 @@ Sound syntheticVowels(double f0, double scale, double stretch, double seconds)
         const double t = double(i) / sound.rate;
         double x = 0.0;
         if (within < vowelLength) {
-            phase += f0 * (1.0 + 0.06 * std::sin(2 * M_PI * 0.7 * t)) / sound.rate;
+            phase += f0 * std::exp2(1.5 / 12 * std::sin(2 * M_PI * 0.7 * t)) / sound.rate;
             if (phase >= 1.0) {
                 phase -= 1.0;
                 x = 1.0;
@@ -486,7 +488,7 @@ Sound syntheticVowels(double f0, double scale, double stretch, double seconds)
         }
         for (double& g : glottis)
             x = g = 0.03 * x + 0.97 * g;
-        const double* vowel = kVowels[cycle % 5];
+        const double* vowel = kVowels[cycle % std::size(kVowels)];
         for (int k = 0; k < 4; ++k) {
             const double hz = (k < 3 ? vowel[k] * scale : 3500.0 * scale) * stretch;
             const double r = std::exp(-M_PI * kBandwidths[k] * stretch / sound.rate);
@@ -528,6 +530,13 @@ struct Voice
     // synthetic vowels moved from each speaker's F0 to the target with the
     // target's formant shift (F1, F2 per speaker).
     std::vector<double> measureF1Error, measureF2Error;
+    // Target voices: the synthetic vowels at each speaker's F0 through the
+    // voice, and the stretch of their formants against the same vowels made
+    // at the target F0 with the target formant shift (F1, F2 per speaker).
+    // Both sides have nearly the same F0, so the LPC envelopes sample the
+    // formants at the same harmonics and the measurement's error cancels.
+    std::vector<Figures> vowelOutput;
+    std::vector<double> vowelF1Off, vowelF2Off;
 };
 
 // The shifts, in semitones, that the people voices had before their target
@@ -682,29 +691,83 @@ void runJobs(std::vector<Job>* jobs, int workers, const std::string& what)
         thread.join();
 }
 
-// The measurement's own F1 and F2 errors for each target voice and speaker:
-// synthetic vowels at the speaker's median F0 against the same vowels at the
-// target F0 with the target formant shift.
-void measureOwnErrors(const std::vector<Speaker>& people, std::vector<Voice>* voices)
+bool writeSound(const std::string& path, const Sound& sound)
 {
-    progress("measuring synthetic vowels at the speakers' and the targets' F0");
+    SF_INFO info{};
+    info.samplerate = int(sound.rate);
+    info.channels = sound.channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    const sf_count_t written = sf_writef_float(file, sound.samples.data(), sf_count_t(sound.frames()));
+    sf_close(file);
+    return written == sf_count_t(sound.frames());
+}
+
+// Vowels of men for the male speakers, 17 % higher for the female ones.
+double vowelScale(const Figures& dry)
+{
+    return dry.f0 > 160 ? 1.17 : 1.0;
+}
+
+// Formants checked on vowels of known formants, for each target voice and
+// speaker: the measurement's own error (the vowels at the speaker's F0
+// against the same vowels at the target F0 with the target formant shift),
+// and the voice's output for those vowels against the latter.
+void checkOnVowels(const std::vector<Speaker>& people, std::vector<Voice>* voices, const std::string& cli,
+                   const std::string& dir, int workers)
+{
+    constexpr double kVowelSeconds = 6.0;
+    for (Voice& voice : *voices)
+        if (voice.target)
+            voice.vowelOutput.resize(people.size()); // the jobs below point into it
+    std::vector<Job> jobs;
+    for (std::size_t s = 0; s < people.size(); ++s) {
+        if (!std::isfinite(people[s].dry.f0))
+            continue;
+        const Sound vowels = syntheticVowels(people[s].dry.f0, vowelScale(people[s].dry), 1.0, kVowelSeconds);
+        const std::string input = dir + format("/vowels%zu.wav", s);
+        // The renders take stereo 48 kHz like the speakers.
+        Sound stereo{vowels.rate, 2, {}};
+        for (float v : vowels.samples)
+            stereo.samples.insert(stereo.samples.end(), {v, v});
+        if (!writeSound(input, stereo)) {
+            progress("cannot write " + input);
+            continue;
+        }
+        for (Voice& voice : *voices) {
+            if (!voice.target)
+                continue;
+            const std::string out = dir + format("/vowels%d-%zu.wav", voice.id, s);
+            jobs.push_back(job({cli, "render", "--input", input, "--output", out, "--effect",
+                                std::to_string(voice.id), "--format", "float"},
+                               out, &voice.vowelOutput[s], voice.name + ", vowels of " + people[s].name));
+        }
+    }
+    runJobs(&jobs, workers, "vowels rendered and measured");
     for (std::size_t s = 0; s < people.size(); ++s) {
         const Figures& dry = people[s].dry;
         if (!std::isfinite(dry.f0))
             continue;
-        // Vowels of men for the male speakers, 17 % higher for the female ones.
-        const double scale = dry.f0 > 160 ? 1.17 : 1.0;
-        const Figures synthetic = analyse(syntheticVowels(dry.f0, scale, 1.0, 6.0));
+        const Figures vowels = analyse(syntheticVowels(dry.f0, vowelScale(dry), 1.0, kVowelSeconds));
         for (Voice& voice : *voices) {
             if (!voice.target)
                 continue;
-            voice.measureF1Error.resize(people.size(), NAN);
-            voice.measureF2Error.resize(people.size(), NAN);
-            const Figures moved = analyse(syntheticVowels(voice.targetHz, scale, voice.formantFactor, 6.0));
+            for (std::vector<double>* v :
+                 {&voice.measureF1Error, &voice.measureF2Error, &voice.vowelF1Off, &voice.vowelF2Off})
+                v->resize(people.size(), NAN);
+            const Figures ideal =
+                analyse(syntheticVowels(voice.targetHz, vowelScale(dry), voice.formantFactor, kVowelSeconds));
             voice.measureF1Error[s] =
-                envelopeWarp(synthetic, moved, kF1BandLow, kF1BandHigh) / voice.formantFactor - 1;
+                envelopeWarp(vowels, ideal, kF1BandLow, kF1BandHigh) / voice.formantFactor - 1;
             voice.measureF2Error[s] =
-                envelopeWarp(synthetic, moved, kF2BandLow, kF2BandHigh) / voice.formantFactor - 1;
+                envelopeWarp(vowels, ideal, kF2BandLow, kF2BandHigh) / voice.formantFactor - 1;
+            if (s < voice.vowelOutput.size() && voice.vowelOutput[s].measured &&
+                voice.vowelOutput[s].voiced >= vowels.voiced / 4) {
+                voice.vowelF1Off[s] = envelopeWarp(ideal, voice.vowelOutput[s], kF1BandLow, kF1BandHigh) - 1;
+                voice.vowelF2Off[s] = envelopeWarp(ideal, voice.vowelOutput[s], kF2BandLow, kF2BandHigh) - 1;
+            }
         }
     }
 }
@@ -729,11 +792,6 @@ std::string signedDb(double value)
 std::string mark(bool pass)
 {
     return pass ? "✓" : "**✗**";
-}
-
-std::string judged(bool judged, bool pass)
-{
-    return judged ? mark(pass) : "n. j.";
 }
 
 double ownError(const std::vector<double>& errors, std::size_t s)
@@ -774,7 +832,8 @@ double f2Shift(const Figures& out, const Figures& dry)
 }
 
 // The largest error of the measurement itself (on synthetic vowels at the
-// same F0) at which a formant shift is still judged against its 8 % goal.
+// same F0) at which a formant shift of speech is still judged against its
+// 8 % goal; beyond it the shift of the vowels through the voice is.
 constexpr double kResolvable = 0.04;
 
 // What a target voice did for one speaker, against its goals.
@@ -784,9 +843,13 @@ struct Verdict
     double f1Off = NAN, f2Off = NAN; // formant ratio vs the target factor, relative
     double levelChange = NAN;
     bool f0Pass = false, f1Pass = false, f2Pass = false, levelPass = false, scalePass = false;
-    // False where the measurement misreads synthetic vowels at these F0 by
-    // more than kResolvable: the shift is shown but not judged.
-    bool f1Judged = true, f2Judged = true;
+    // True where the measurement misreads synthetic vowels at these F0 by
+    // more than kResolvable: the formant goal is judged on the vowels
+    // through the voice (vowelF1Off, vowelF2Off) instead of the speech.
+    bool f1ByVowels = false, f2ByVowels = false;
+    double vowelF1Off = NAN, vowelF2Off = NAN;
+    double judgedF1Off() const { return f1ByVowels ? vowelF1Off : f1Off; }
+    double judgedF2Off() const { return f2ByVowels ? vowelF2Off : f2Off; }
     bool pass() const { return f0Pass && f1Pass && f2Pass && levelPass && scalePass; }
 };
 
@@ -803,13 +866,15 @@ Verdict judge(const Voice& voice, const Figures& out, const Figures& dry, std::p
     v.f2Off = f2Shift(out, dry) / voice.formantFactor - 1.0;
     v.levelChange = out.level - dry.level;
     v.f0Pass = std::fabs(v.f0Off) <= 0.10;
-    const auto resolved = [&](const std::vector<double>& errors) {
-        return s < 0 || std::size_t(s) >= errors.size() || std::fabs(errors[std::size_t(s)]) <= kResolvable;
+    const auto at = [&](const std::vector<double>& values) {
+        return s >= 0 && std::size_t(s) < values.size() ? values[std::size_t(s)] : NAN;
     };
-    v.f1Judged = resolved(voice.measureF1Error);
-    v.f2Judged = resolved(voice.measureF2Error);
-    v.f1Pass = !v.f1Judged || std::fabs(v.f1Off) <= 0.08;
-    v.f2Pass = !v.f2Judged || std::fabs(v.f2Off) <= 0.08;
+    v.vowelF1Off = at(voice.vowelF1Off);
+    v.vowelF2Off = at(voice.vowelF2Off);
+    v.f1ByVowels = s >= 0 && !(std::fabs(at(voice.measureF1Error)) <= kResolvable);
+    v.f2ByVowels = s >= 0 && !(std::fabs(at(voice.measureF2Error)) <= kResolvable);
+    v.f1Pass = std::fabs(v.judgedF1Off()) <= 0.08;
+    v.f2Pass = std::fabs(v.judgedF2Off()) <= 0.08;
     v.levelPass = std::fabs(v.levelChange) <= 3.0;
     v.scalePass = !out.fullScale;
     return v;
@@ -818,6 +883,14 @@ Verdict judge(const Voice& voice, const Figures& out, const Figures& dry, std::p
 std::string offPercent(double off)
 {
     return std::isfinite(off) ? format("%+.1f %%", 100.0 * off) : "—";
+}
+
+// A formant figure of the speech, and of the vowels through the voice: the
+// mark goes with the one that is judged.
+std::string formantCell(double speech, double vowels, bool byVowels, bool pass)
+{
+    return byVowels ? offPercent(speech) + " (vowels " + offPercent(vowels) + " " + mark(pass) + ")"
+                    : offPercent(speech) + " " + mark(pass);
 }
 
 // The figures of each file; the formant shifts are against the first file.
@@ -981,7 +1054,7 @@ int main(int argc, char** argv)
     }
     progress(format("rendering and measuring %zu files, %d at a time", jobs.size(), workers));
     runJobs(&jobs, workers, "rendered and measured");
-    measureOwnErrors(people, &voices);
+    checkOnVowels(people, &voices, cli, dir, workers);
     int failures = 0;
     for (const Job& job : jobs)
         if (job.failed) {
@@ -1155,7 +1228,7 @@ int main(int argc, char** argv)
 
     std::printf("\n## Target voices\n\n");
     double worstF0 = NAN, worstPeerF0 = NAN, worstFormant = NAN, worstPeerFormant = NAN;
-    int unjudged = 0; // formant figures the measurement cannot resolve at their F0
+    int byVowels = 0; // formant figures judged on the vowels through the voice
     // A figure that could not be measured (no render, no pitch) counts as infinitely far.
     const auto worse = [](double* worst, double off) {
         const double distance = std::isfinite(off) ? std::fabs(off) : INFINITY;
@@ -1177,19 +1250,23 @@ int main(int argc, char** argv)
             "also move the F1 and F2 figures (see the effects without a formant shift above), so a "
             "miss that the shifter alone does not have comes from the rest of the chain or from the "
             "measure, not from the target mode. *Measure's own error*: what the same measurement "
-            "reads, against the truth, for synthetic vowels (five vowels of Hillenbrand et al. 1995, "
-            "an impulse train through four resonators) at the speaker's median F0 and at the "
+            "reads, against the truth, for synthetic vowels (the twelve vowels of men in Hillenbrand et "
+            "al. 1995, 17 %% higher for the female speakers, on an impulse train through four "
+            "resonators, F0 ±1.5 semitones) at the speaker's median F0 against the same vowels at the "
             "target F0 with exactly the target formant shift. Resampling (the check above) moves F0 "
-            "and formants together, so it cannot show this error: when F0 rises more than the "
-            "formants, the few harmonics under F1 pull the LPC envelope towards them. Where that "
-            "error exceeds %.0f %%, the shift is shown but not judged (*n. j.*); F2, measured on more "
-            "harmonics, still is.\n\n",
+            "and formants together, so it cannot show this error: when F0 rises much more than the "
+            "formants, the few harmonics under F1 pull the LPC envelope towards them. *Vowels through "
+            "the voice*: those vowels at the speaker's F0 rendered through the voice, against the "
+            "vowels made at the target F0 with the target formant shift: both have about the same F0, "
+            "so the harmonics sample the formants alike and the measurement's error cancels. Where the "
+            "measure's own error exceeds %.0f %%, the formant goal is judged on the vowels through the "
+            "voice (shown in brackets) rather than on the speech.\n\n",
             100 * kResolvable);
         std::printf(
             "| voice | speaker | target F0 | F0 Hz | off | F1 off | F2 off | measure's own error: F1 / F2 "
-            "| shifter alone: F1 / F2 off | level dB | peak dBFS | peer F0 Hz | peer off | peer F1 / F2 off "
-            "|\n"
-            "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+            "| vowels through the voice: F1 / F2 off | shifter alone: F1 / F2 off | level dB | peak dBFS "
+            "| peer F0 Hz | peer off | peer F1 / F2 off |\n"
+            "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
         for (const Voice* voice : targets)
             for (std::size_t s = 0; s < people.size(); ++s) {
                 const Figures& out = voice->output[s];
@@ -1202,29 +1279,26 @@ int main(int argc, char** argv)
                 if (!voice->shifterOnly.empty())
                     alone = judge(*voice, voice->shifterOnly[s], dry, std::ptrdiff_t(s));
                 worse(&worstF0, v.f0Off);
-                if (v.f1Judged)
-                    worse(&worstFormant, v.f1Off);
-                else
-                    ++unjudged;
-                if (v.f2Judged)
-                    worse(&worstFormant, v.f2Off);
-                else
-                    ++unjudged;
+                worse(&worstFormant, v.judgedF1Off());
+                worse(&worstFormant, v.judgedF2Off());
+                byVowels += int(v.f1ByVowels) + int(v.f2ByVowels);
                 if (peer) {
                     worse(&worstPeerF0, p.f0Off);
                     worse(&worstPeerFormant, p.f1Off);
                     worse(&worstPeerFormant, p.f2Off);
                 }
                 std::printf(
-                    "| %s | %s | %.0f Hz, formants ×%.2f | %s | %s %s | %s %s | %s %s | %s / %s | %s / %s | "
+                    "| %s | %s | %.0f Hz, formants ×%.2f | %s | %s %s | %s | %s | %s / %s | %s / %s | %s / "
+                    "%s | "
                     "%s %s | %s %s | %s | %s | %s / %s |\n",
                     voice->name.c_str(), people[s].name.c_str(), voice->targetHz, voice->formantFactor,
                     out.measured && hasPitch(out, dry) ? hz(out.f0).c_str() : "—",
-                    offPercent(v.f0Off).c_str(), mark(v.f0Pass).c_str(), offPercent(v.f1Off).c_str(),
-                    judged(v.f1Judged, v.f1Pass).c_str(), offPercent(v.f2Off).c_str(),
-                    judged(v.f2Judged, v.f2Pass).c_str(),
+                    offPercent(v.f0Off).c_str(), mark(v.f0Pass).c_str(),
+                    formantCell(v.f1Off, v.vowelF1Off, v.f1ByVowels, v.f1Pass).c_str(),
+                    formantCell(v.f2Off, v.vowelF2Off, v.f2ByVowels, v.f2Pass).c_str(),
                     offPercent(ownError(voice->measureF1Error, s)).c_str(),
-                    offPercent(ownError(voice->measureF2Error, s)).c_str(), offPercent(alone.f1Off).c_str(),
+                    offPercent(ownError(voice->measureF2Error, s)).c_str(), offPercent(v.vowelF1Off).c_str(),
+                    offPercent(v.vowelF2Off).c_str(), offPercent(alone.f1Off).c_str(),
                     offPercent(alone.f2Off).c_str(), signedDb(v.levelChange).c_str(),
                     mark(v.levelPass).c_str(), out.measured ? format("%.1f", out.peak).c_str() : "—",
                     mark(v.scalePass).c_str(), peer && hasPitch(*peer, dry) ? hz(peer->f0).c_str() : "—",
@@ -1264,10 +1338,11 @@ int main(int argc, char** argv)
                                               targets.size() * people.size())
                                            .c_str()
                                      : "Every target voice meets every goal for every speaker.");
-        if (unjudged)
-            std::printf("\n%d formant figures are not judged: the measurement misreads synthetic vowels at "
-                        "their F0 by more than %.0f %% (see *measure's own error* above).\n",
-                        unjudged, 100 * kResolvable);
+        if (byVowels)
+            std::printf("\n%d of %zu formant figures are judged on the vowels through the voice: for the "
+                        "speech the measurement misreads synthetic vowels at their F0 by more than %.0f %% "
+                        "(see *measure's own error* above).\n",
+                        byVowels, 2 * targets.size() * people.size(), 100 * kResolvable);
         if (missed)
             progress(format("%d voice × speaker pairs miss a goal (see the report)", missed));
     }
@@ -1290,10 +1365,12 @@ int main(int argc, char** argv)
         summary.add(format("Target voices: largest F1/F2 error against the target formant shift, %zu voices "
                            "× %zu speakers%s%s",
                            targets.size(), people.size(), unmeasured(worstFormant),
-                           unjudged ? format(" (%d of %zu figures not resolvable at their F0)", unjudged,
-                                             2 * targets.size() * people.size())
-                                          .c_str()
-                                    : ""),
+                           byVowels
+                               ? format(" (%d of %zu figures on synthetic vowels through the voice, where "
+                                        "the speech cannot be measured)",
+                                        byVowels, 2 * targets.size() * people.size())
+                                     .c_str()
+                               : ""),
                     100 * worstFormant, peerName, 100 * worstPeerFormant, "%", true);
     }
     progress(format("done in %.0f s", secondsSince(started)));
