@@ -11,10 +11,19 @@ APPLICATION = "Zelvani Voice Changer"
 
 
 def wait_for(what, probe, seconds=10.0):
-    """The first true value of `probe`, polled every 0.1 s."""
+    """The first true value of `probe`, polled every 0.1 s. A node that
+    disappears while the probe walks the tree (a closing dialog) makes
+    that poll count as not yet, not as an error."""
+    from gi.repository import GLib
+
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        value = probe()
+        try:
+            value = probe()
+        except GLib.GError as error:
+            if "No such object path" not in str(error):
+                raise
+            value = None
         if value:
             return value
         time.sleep(0.1)
