@@ -705,6 +705,13 @@ bool writeSound(const std::string& path, const Sound& sound)
     return written == sf_count_t(sound.frames());
 }
 
+// A pitch counts as measured when the output has at least a quarter of the
+// dry speaker's voiced frames.
+bool hasPitch(const Figures& out, const Figures& dry)
+{
+    return out.measured && out.voiced >= std::max(10, dry.voiced / 4);
+}
+
 // Vowels of men for the male speakers, 17 % higher for the female ones.
 double vowelScale(const Figures& dry)
 {
@@ -723,10 +730,12 @@ void checkOnVowels(const std::vector<Speaker>& people, std::vector<Voice>* voice
         if (voice.target)
             voice.vowelOutput.resize(people.size()); // the jobs below point into it
     std::vector<Job> jobs;
+    std::vector<Figures> inputs(people.size()); // the vowels at each speaker's F0
     for (std::size_t s = 0; s < people.size(); ++s) {
         if (!std::isfinite(people[s].dry.f0))
             continue;
         const Sound vowels = syntheticVowels(people[s].dry.f0, vowelScale(people[s].dry), 1.0, kVowelSeconds);
+        inputs[s] = analyse(vowels);
         const std::string input = dir + format("/vowels%zu.wav", s);
         // The renders take stereo 48 kHz like the speakers.
         Sound stereo{vowels.rate, 2, {}};
@@ -748,9 +757,9 @@ void checkOnVowels(const std::vector<Speaker>& people, std::vector<Voice>* voice
     runJobs(&jobs, workers, "vowels rendered and measured");
     for (std::size_t s = 0; s < people.size(); ++s) {
         const Figures& dry = people[s].dry;
-        if (!std::isfinite(dry.f0))
+        const Figures& vowels = inputs[s];
+        if (!vowels.measured)
             continue;
-        const Figures vowels = analyse(syntheticVowels(dry.f0, vowelScale(dry), 1.0, kVowelSeconds));
         for (Voice& voice : *voices) {
             if (!voice.target)
                 continue;
@@ -763,8 +772,7 @@ void checkOnVowels(const std::vector<Speaker>& people, std::vector<Voice>* voice
                 envelopeWarp(vowels, ideal, kF1BandLow, kF1BandHigh) / voice.formantFactor - 1;
             voice.measureF2Error[s] =
                 envelopeWarp(vowels, ideal, kF2BandLow, kF2BandHigh) / voice.formantFactor - 1;
-            if (s < voice.vowelOutput.size() && voice.vowelOutput[s].measured &&
-                voice.vowelOutput[s].voiced >= vowels.voiced / 4) {
+            if (hasPitch(voice.vowelOutput[s], vowels)) {
                 voice.vowelF1Off[s] = envelopeWarp(ideal, voice.vowelOutput[s], kF1BandLow, kF1BandHigh) - 1;
                 voice.vowelF2Off[s] = envelopeWarp(ideal, voice.vowelOutput[s], kF2BandLow, kF2BandHigh) - 1;
             }
@@ -809,13 +817,6 @@ double meanOf(const std::vector<double>& values)
             ++count;
         }
     return count ? sum / count : NAN;
-}
-
-// A pitch counts as measured when the output has at least a quarter of the
-// dry speaker's voiced frames.
-bool hasPitch(const Figures& out, const Figures& dry)
-{
-    return out.measured && out.voiced >= std::max(10, dry.voiced / 4);
 }
 
 // The formant shifts the report uses: the stretch of the averaged envelope
