@@ -7,6 +7,7 @@
 // Prints a Markdown report on standard output; progress goes to standard error.
 
 #include "benchsupport.h"
+#include "wavfile.h"
 #include "zaudio/unit.h"
 
 #include <sndfile.h>
@@ -95,25 +96,6 @@ std::vector<float> voicedTone(double seconds)
             static_cast<float>(0.5 * v / sum + 0.002 * (static_cast<double>(noise >> 8) / 8388608.0 - 1.0));
     }
     return x;
-}
-
-// Writes the mono signal on both channels of a float WAV: the engine always
-// processes its stereo mix, so the peers get the same two channels.
-void writeWav(const std::string& path, const std::vector<float>& mono)
-{
-    SF_INFO info;
-    std::memset(&info, 0, sizeof info);
-    info.samplerate = kRate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    std::vector<float> stereo(2 * mono.size());
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        stereo[2 * i] = stereo[2 * i + 1] = mono[i];
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file || sf_writef_float(file, stereo.data(), static_cast<sf_count_t>(mono.size())) !=
-                     static_cast<sf_count_t>(mono.size()))
-        fail("cannot write " + path);
-    sf_close(file);
 }
 
 // Channel 0 of a sound file, or nothing when it cannot be read.
@@ -403,7 +385,8 @@ int main(int argc, char** argv)
     const std::string dir = dirTemplate;
     const std::string input = dir + "/voice.wav";
     progress("writing a " + std::to_string(static_cast<int>(settings.fileSeconds)) + " s voiced tone");
-    writeWav(input, voicedTone(settings.fileSeconds));
+    if (!writeMonoAsStereo(input, voicedTone(settings.fileSeconds), kRate))
+        fail("cannot write " + input);
 
     char ratioText[32], centsText[32];
     std::snprintf(ratioText, sizeof ratioText, "%.6f", kRatio);

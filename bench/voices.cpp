@@ -12,6 +12,7 @@
 
 #include "benchsupport.h"
 #include "catalogue.h"
+#include "wavfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -691,20 +692,6 @@ void runJobs(std::vector<Job>* jobs, int workers, const std::string& what)
         thread.join();
 }
 
-bool writeSound(const std::string& path, const Sound& sound)
-{
-    SF_INFO info{};
-    info.samplerate = int(sound.rate);
-    info.channels = sound.channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t written = sf_writef_float(file, sound.samples.data(), sf_count_t(sound.frames()));
-    sf_close(file);
-    return written == sf_count_t(sound.frames());
-}
-
 // A pitch counts as measured when the output has at least a quarter of the
 // dry speaker's voiced frames.
 bool hasPitch(const Figures& out, const Figures& dry)
@@ -738,10 +725,7 @@ void checkOnVowels(const std::vector<Speaker>& people, std::vector<Voice>* voice
         inputs[s] = analyse(vowels);
         const std::string input = dir + format("/vowels%zu.wav", s);
         // The renders take stereo 48 kHz like the speakers.
-        Sound stereo{vowels.rate, 2, {}};
-        for (float v : vowels.samples)
-            stereo.samples.insert(stereo.samples.end(), {v, v});
-        if (!writeSound(input, stereo)) {
+        if (!writeMonoAsStereo(input, vowels.samples, int(vowels.rate))) {
             progress("cannot write " + input);
             continue;
         }
